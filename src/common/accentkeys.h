@@ -1,0 +1,34 @@
+// The accent keys: on a plain English keyboard a few punctuation keys type the Spanish letters
+// and signs into an answer box (";" gives "é", "[" gives "ñ" and so on).
+#pragma once
+
+#include <QChar>
+#include <array>
+
+namespace zeb {
+
+struct AccentKey
+{
+    char16_t typed;
+    char16_t inserted;
+    bool inDrills; // the verb drills need no opening signs
+};
+
+// Tried in this order; at most one replacement per key.
+inline constexpr std::array<AccentKey, 8> AccentKeyTable{{
+    {u'@', u'¡', false},
+    {u'#', u'¿', false},
+    {u';', u'é', true},
+    {u'\'', u'á', true},
+    {u'`', u'í', true},
+    {u'[', u'ñ', true},
+    {u'/', u'ú', true},
+    {u'\\', u'ó', true},
+}};
+
+enum class AccentKeySet { VerbDrill, PictureExercise };
+
+// The character that typing `typed` inserts into an answer box.
+QChar translateAccentKey(QChar typed, AccentKeySet keys);
+
+} // namespace zeb

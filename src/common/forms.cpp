@@ -1,0 +1,134 @@
+#include "forms.h"
+
+#include "platform.h"
+
+#include <QCloseEvent>
+#include <QHash>
+#include <QLayout>
+#include <QPointer>
+
+namespace zeb {
+namespace {
+
+struct Registry
+{
+    QHash<FormName, forms::Factory> factories;
+    QHash<FormName, QPointer<Form>> instances;
+};
+
+Registry &registry()
+{
+    static Registry r;
+    return r;
+}
+
+} // namespace
+
+const char *formObjectName(FormName name)
+{
+    switch (name) {
+    case FormName::sobre:
+        return "sobre";
+    case FormName::hatter:
+        return "hatter";
+    case FormName::alap:
+        return "alap";
+    case FormName::zeb1701:
+        return "zeb1701";
+    case FormName::zeb1702:
+        return "zeb1702";
+    case FormName::zeb1705:
+        return "zeb1705";
+    case FormName::zeb1707:
+        return "zeb1707";
+    case FormName::zeb1710:
+        return "zeb1710";
+    }
+    return "";
+}
+
+Form::Form(FormName name) : m_name(name)
+{
+    setObjectName(QLatin1StringView(formObjectName(name)));
+}
+
+QWidget *Form::setClientSizeTwips(int width, int height)
+{
+    auto *client = new QWidget(this);
+    client->setFixedSize(twipsToPixels(width), twipsToPixels(height));
+    setCentralWidget(client);
+    // The window follows its contents: the client area and whatever menu bar comes with it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    forms::unload(this);
+    event->accept();
+}
+
+namespace forms {
+
+void define(FormName name, Factory factory)
+{
+    registry().factories.insert(name, factory);
+}
+
+Form *loaded(FormName name)
+{
+    return registry().instances.value(name);
+}
+
+Form *load(FormName name)
+{
+    if (Form *form = loaded(name))
+        return form;
+    const Factory factory = registry().factories.value(name);
+    if (!factory)
+        return nullptr;
+    Form *form = factory();
+    // Registered before the load handler, which may already ask for its own window.
+    registry().instances.insert(name, form);
+    form->Form_Load();
+    return loaded(name);
+}
+
+Form *show(FormName name)
+{
+    Form *form = load(name);
+    if (form)
+        form->show();
+    return form;
+}
+
+void unload(FormName name)
+{
+    Form *form = loaded(name);
+    if (!form)
+        return;
+    registry().instances.remove(name);
+    form->Form_Unload();
+    form->hide();
+    // The window may be unloading itself from one of its own handlers: it goes once that
+    // handler has returned. Until then no search by name finds it.
+    form->setObjectName(QString());
+    form->deleteLater();
+}
+
+void unload(Form *form)
+{
+    if (form && loaded(form->formName()) == form)
+        unload(form->formName());
+}
+
+void discardAll()
+{
+    const auto instances = registry().instances;
+    registry().instances.clear();
+    for (const QPointer<Form> &form : instances)
+        delete form.data();
+}
+
+} // namespace forms
+} // namespace zeb

@@ -1,0 +1,39 @@
+// A picture control: shows an SVG picture stretched to its size, sharp at any DPI, and reports
+// clicks on it.
+#pragma once
+
+#include <QWidget>
+
+class QPainter;
+
+namespace zeb {
+
+// Draws the SVG picture at `path` into `bounds`; each picture is parsed only once.
+void renderPicture(QPainter &painter, const QString &path, const QRectF &bounds);
+
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    // The resource path of the picture shown; empty shows nothing.
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+
+public:
+    explicit PictureBox(QWidget *parent);
+
+    QString picture() const { return m_picture; }
+    void setPicture(const QString &path);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_picture;
+    bool m_pressed = false;
+};
+
+} // namespace zeb

@@ -1,0 +1,112 @@
+#include "platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace zeb {
+namespace {
+
+int beeps = 0;
+
+double logicalDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+} // namespace
+
+void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void beep()
+{
+    ++beeps;
+    QApplication::beep();
+}
+
+int beepCount()
+{
+    return beeps;
+}
+
+void setKeptOnTop(QWidget *window, bool onTop)
+{
+    const bool wasVisible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // Changing a window's flags hides it.
+    if (wasVisible)
+        window->show();
+}
+
+bool isKeptOnTop(const QWidget *window)
+{
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+int twipsToPixels(int twips)
+{
+    return int(std::lround(twips * logicalDpi() / 1440.0));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    const int top = area.top() + std::max(0, area.height() / 2 - size.height() / 2);
+    const int left = area.left() + std::max(0, area.width() / 2 - size.width() / 2);
+    window->move(left, top);
+}
+
+void installFontSubstitutes()
+{
+    QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"Arial"_s});
+    QFont::insertSubstitutions(u"Arial"_s, {u"Liberation Sans"_s});
+    QFont::insertSubstitutions(u"Times New Roman"_s, {u"Liberation Serif"_s});
+}
+
+QFont designFont(const QString &family, double pointSize, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QString picturePath(int number)
+{
+    return u":/pictures/%1"_s.arg(number);
+}
+
+} // namespace zeb

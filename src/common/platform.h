@@ -1,0 +1,39 @@
+// What the program takes from the desktop: message boxes, the beep, windows kept on top,
+// sizes in twips, fonts by their classic names and pictures by number.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace zeb {
+
+enum class MessageIcon { Exclamation, Information, Critical };
+
+// A modal message box with one OK button; returns when the learner has closed it.
+void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon);
+
+void beep();
+int beepCount(); // how many beeps so far, for tests
+
+// Keeps the window above all others, or lets it go; a visible window stays visible.
+void setKeptOnTop(QWidget *window, bool onTop);
+bool isKeptOnTop(const QWidget *window);
+
+// 1440 twips make an inch; pixels follow the screen's logical DPI.
+int twipsToPixels(int twips);
+QRect twipsRect(int left, int top, int width, int height);
+
+// Puts the window in the middle of the screen, never past its top-left corner.
+void centreOnScreen(QWidget *window);
+
+// Fonts by the names the program was designed with; metric-compatible faces stand in for them.
+void installFontSubstitutes();
+QFont designFont(const QString &family, double pointSize, bool bold = false);
+
+// The resource path of picture number `number` (the scene pictures).
+QString picturePath(int number);
+
+} // namespace zeb

@@ -1,0 +1,45 @@
+// What makes each verb drill its own: its bank and pass length, its captions and message titles,
+// its navigation buttons and its few layout differences.
+#pragma once
+
+#include "../common/exercises.h"
+#include "../common/forms.h"
+#include "drillbank.h"
+
+#include <QString>
+#include <array>
+
+namespace zeb {
+
+struct NavigationButton
+{
+    const char *name;
+    QString caption;
+    Exercise target;
+    bool enabled; // the drill's own button is disabled
+};
+
+struct DrillDescription
+{
+    FormName window;
+    DrillBank (*bank)();
+    int passLength;
+    QString caption;
+    QString instruction;
+    QString capitalWarningTitle;
+    QString messageTitle; // wrong answer and end of pass
+    QString helpTitle;
+    // The running text sets an opening "¡"/"¿" right before the verb form.
+    bool tightOpeningSign;
+    // Extra height of the running text; everything below it moves down as much.
+    int extraTextHeight;
+    // In the order "&1", "&2", "&4", "&5", "&6", "&7", "1&0", "2 &+ 4 + 6" of the button row.
+    std::array<NavigationButton, 8> navigation;
+};
+
+const DrillDescription &drill1701();
+const DrillDescription &drill1705();
+const DrillDescription &drill1707();
+const DrillDescription &drill1710();
+
+} // namespace zeb

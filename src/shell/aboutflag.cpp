@@ -1,0 +1,7 @@
+#include "aboutflag.h"
+
+namespace zeb {
+
+qint16 AboutOpenedFromMenu = 0;
+
+} // namespace zeb

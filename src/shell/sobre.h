@@ -1,0 +1,41 @@
+// The about window. At start-up it is the splash that opens the menu after a moment; opened
+// from the menu it stays until "Vale". In both looks a small animation runs, and the icon gives
+// the longer information text.
+#pragma once
+
+#include "../common/forms.h"
+
+class QPushButton;
+class QTimer;
+
+namespace zeb {
+
+class PictureBox;
+
+class AboutWindow : public Form
+{
+    Q_OBJECT
+
+public:
+    AboutWindow();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    // The menu's opening keeps the window: no second menu comes from it.
+    void switchOffStartupTimer();
+
+private:
+    void sobre_Command1_Click();
+    void sobre_Timer1_Timer();
+    void sobre_Timer2_Timer();
+    void sobre_Image2_Click();
+
+    PictureBox *Image1 = nullptr, *Image3 = nullptr, *Image4 = nullptr, *Image5 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QTimer *Timer1 = nullptr, *Timer2 = nullptr;
+};
+
+// The information text: what the program is, then the author's lines.
+QString aboutInformation();
+
+} // namespace zeb
