@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zeb"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZEB"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zeb"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEB_APP_ID));
     zeb::startProgram();
     const int code = QApplication::exec();
     zeb::forms::discardAll();

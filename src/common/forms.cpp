@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
 #include <QLayout>
@@ -113,7 +114,12 @@ void unload(FormName name)
     // The window may be unloading itself from one of its own handlers: it goes once that
     // handler has returned. Until then no search by name finds it.
     form->setObjectName(QString());
-    form->deleteLater();
+    // Under an open message box (the splash's timer runs on beneath one) the handler that showed
+    // the box is still running: the window goes once the box has closed.
+    if (QWidget *modal = QApplication::activeModalWidget())
+        QObject::connect(modal, &QObject::destroyed, form, &QObject::deleteLater);
+    else
+        form->deleteLater();
 }
 
 void unload(Form *form)

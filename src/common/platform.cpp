@@ -1,6 +1,7 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -82,6 +83,9 @@ void centreOnScreen(QWidget *window)
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // A window that has not been shown yet takes its size from its contents first.
+    if (window->layout())
+        window->layout()->activate();
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
     const int top = area.top() + std::max(0, area.height() / 2 - size.height() / 2);

@@ -14,7 +14,7 @@ static const DrillRow rows1701[] = {
     {u"",                   u"Recibisteis",    u"muchos regalos en vuestra boda.",              u"recibir",   u"2 2"},  // 6
     {u"El viernes pasado",  u"nos reunimos",   u"con unos viejos amigos.",                      u"reunirse",  u"1 1"},  // 7
     {u"La película",        u"empezó",         u"con media hora de retraso.",                   u"empezar",   u""},     // 8
-    {u"",                   u"Marqué",         u"el número de mi hermano, pero no contestó.",   u"marcar",    u"1"},    // 9
+    {u"",                   u"Marqué",         u"el número de la farmacia.",                    u"marcar",    u"1"},    // 9
     {u"Los alumnos",        u"leyeron",        u"una novela de García Márquez.",                u"leer",      u""},     // 10
     {u"",                   u"Leí",            u"el periódico en el tren.",                     u"leer",      u"1"},    // 11
     {u"",                   u"Conversé",       u"un rato con la vecina del quinto.",            u"conversar", u"1"},    // 12
@@ -35,11 +35,11 @@ static const DrillRow rows1701[] = {
     {u"",                   u"Pagué",          u"la cuenta con tarjeta.",                       u"pagar",     u"1"},    // 27
     {u"El paquete",         u"llegó",          u"ayer por la mañana.",                          u"llegar",    u""},     // 28
     {u"La dependienta",     u"envolvió",       u"el regalo en papel rojo.",                     u"envolver",  u""},     // 29
-    {u"Mi hermano",         u"borró",          u"sin querer todas las fotos del ordenador.",    u"borrar",    u""},     // 30
+    {u"Mi hermano",         u"borró",          u"sin querer todas las fotos.",                u"borrar",    u""},     // 30
     {u"Los ladrones",       u"huyeron",        u"en un coche robado.",                          u"huir",      u""},     // 31
     {u"El invierno pasado", u"me caí",         u"esquiando y me rompí una pierna.",             u"caerse",    u"1"},    // 32
     {u"¿",                  u"Oísteis",        u"esta noticia?",                                u"oír",       u"2 2"},  // 33
-    {u"Los vecinos",        u"oyeron",         u"un ruido extraño a las tres de la madrugada.", u"oír",       u""},     // 34
+    {u"Los vecinos",        u"oyeron",         u"un ruido extraño a las tres.", u"oír",       u""},     // 34
 };
 // clang-format on
 

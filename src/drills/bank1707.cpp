@@ -34,7 +34,7 @@ static const DrillRow rows1707[] = {
     {u"Anoche",              u"se produjo", u"un incendio en el centro.",                 u"producirse", u""},     // 26
     {u"¿Por qué no",         u"quisiste",   u"venir a la boda?",                          u"querer",     u"2"},    // 27
     {u"¿Al final",           u"pudiste",    u"hablar con el director?",                   u"poder",      u"2"},    // 28
-    {u"Te",                  u"quise",      u"llamar anoche, pero me quedé sin batería.", u"querer",     u"1"},    // 29
+    {u"Te",                  u"quise",      u"llamar anoche, pero era muy tarde.", u"querer",     u"1"},    // 29
     {u"Por suerte",          u"pude",       u"aparcar delante de casa.",                  u"poder",      u"1"},    // 30
     {u"Los Reyes Magos les", u"trajeron",   u"muchos juguetes a los niños.",              u"traer",      u""},     // 31
 };

@@ -3,11 +3,13 @@
 #include "common/forms.h"
 #include "common/platform.h"
 #include "common/random.h"
+#include "drills/drillbank.h"
 #include "shell/aboutflag.h"
 #include "shell/program.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +22,19 @@ void save(QWidget *window, const QDir &folder, const QString &name)
 {
     QApplication::processEvents();
     window->grab().save(folder.filePath(name + u".png"_s));
+}
+
+// The form the drill expects for the sentence on display.
+QString expectedForm(QWidget *drill)
+{
+    const QString infinitive = drill->findChild<QLabel *>(u"Label9"_s)->text();
+    const QString end = drill->findChild<QLabel *>(u"Label7"_s)->text();
+    for (const zeb::DrillRow &row : zeb::bank1705()) {
+        if (QString::fromUtf16(row.infinitive) == infinitive &&
+            u' ' + QString::fromUtf16(row.end) == end)
+            return QString::fromUtf16(row.verbForm);
+    }
+    return {};
 }
 
 } // namespace
@@ -42,9 +57,15 @@ int main(int argc, char *argv[])
     save(zeb::forms::show(FormName::sobre), folder, u"about"_s);
     zeb::forms::unload(FormName::sobre);
 
-    // A drill a few sentences into its pass: each answer is looked up in the help message.
+    // A drill a few sentences into its pass, the next answer half typed.
     QWidget *drill = zeb::forms::show(FormName::zeb1705);
     drill->findChild<QPushButton *>(u"Command1"_s)->click();
+    auto *answer = drill->findChild<QLineEdit *>(u"Text2"_s);
+    for (int sentence = 0; sentence < 5; ++sentence) {
+        answer->setText(expectedForm(drill));
+        drill->findChild<QPushButton *>(u"Command2"_s)->click();
+    }
+    QTest::keyClicks(answer, expectedForm(drill).left(3));
     save(drill, folder, u"drill"_s);
     return 0;
 }

@@ -1,0 +1,184 @@
+// Speed and memory figures of the program, printed, never asserted:
+//   zeb_benchmark startup   time from process start until the menu is on screen
+//   zeb_benchmark windows   drill window opening, answer checks, about window, memory
+// Run with QT_QPA_PLATFORM=offscreen (or on a desktop).
+#include "common/forms.h"
+#include "common/platform.h"
+#include "common/random.h"
+#include "drills/drillbank.h"
+#include "drills/drillengine.h"
+#include "shell/aboutflag.h"
+#include "shell/program.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using zeb::FormName;
+
+namespace {
+
+// Milliseconds since the kernel started this process.
+double processAgeMs()
+{
+    QFile stat(u"/proc/self/stat"_s), uptime(u"/proc/uptime"_s);
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(19).toDouble();
+    const double now = uptime.readAll().split(' ').value(0).toDouble();
+    return (now - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
+}
+
+double cpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+QString procStatus(const char *key)
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return QString::fromLatin1(line.mid(qstrlen(key))).simplified();
+    }
+    return {};
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+int startup()
+{
+    zeb::startProgram();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *menu = zeb::forms::loaded(FormName::alap);
+        if (menu && menu->isVisible()) {
+            std::printf("menu on screen %.1f ms after process start\n", processAgeMs());
+            QCoreApplication::quit();
+        }
+    });
+    poll.start(1);
+    return QApplication::exec();
+}
+
+void drillWindows()
+{
+    QList<double> openings;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QWidget *drill = zeb::forms::show(FormName::zeb1705);
+        drill->grab(); // the first paint
+        openings << timer.nsecsElapsed() / 1e6;
+        zeb::forms::unload(FormName::zeb1705);
+        settle();
+    }
+    std::printf("drill window open (load, banks, first paint): median %.2f ms, best %.2f ms\n",
+                median(openings), *std::min_element(openings.begin(), openings.end()));
+
+    zeb::DrillEngine engine(zeb::bank1710(), 34);
+    engine.loadBank();
+    engine.DrawNextItem();
+    const int k = engine.CurrentItem;
+    const QString start = engine.SentenceStarts.at(k) + u' ',
+                  end = u' ' + engine.SentenceEnds.at(k);
+    for (const QString &answer : {engine.VerbForms.at(k), QString(100000, u'x')}) {
+        QElapsedTimer timer;
+        timer.start();
+        const int rounds = 1000;
+        int correct = 0;
+        for (int i = 0; i < rounds; ++i)
+            correct += engine.isCorrect(start, answer, end);
+        std::printf("one check of a %lld-character answer: %.4f ms (%s)\n",
+                    static_cast<long long>(answer.size()), timer.nsecsElapsed() / 1e6 / rounds,
+                    correct ? "right" : "wrong");
+    }
+
+    // A correct answer through the window: judged, appended, next sentence drawn.
+    QWidget *drill = zeb::forms::show(FormName::zeb1710);
+    drill->findChild<QPushButton *>(u"Command1"_s)->click();
+    const auto bank = zeb::bank1710();
+    QList<double> clicks;
+    for (int i = 0; i < 30; ++i) {
+        auto *label9 = drill->findChild<QLabel *>(u"Label9"_s);
+        auto *label7 = drill->findChild<QLabel *>(u"Label7"_s);
+        for (const auto &row : bank) {
+            if (QString::fromUtf16(row.infinitive) == label9->text() &&
+                u' ' + QString::fromUtf16(row.end) == label7->text())
+                drill->findChild<QLineEdit *>(u"Text2"_s)
+                    ->setText(QString::fromUtf16(row.verbForm));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        drill->findChild<QPushButton *>(u"Command2"_s)->click();
+        clicks << timer.nsecsElapsed() / 1e6;
+    }
+    std::printf("correct answer in the window (check, running text, next item): median %.3f ms\n",
+                median(clicks));
+}
+
+void aboutWindow()
+{
+    zeb::AboutOpenedFromMenu = 1;
+    QElapsedTimer timer;
+    timer.start();
+    QWidget *about = zeb::forms::show(FormName::sobre);
+    about->grab();
+    std::printf("about window open (load, first paint): %.2f ms\n", timer.nsecsElapsed() / 1e6);
+
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(10000, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    const double cpu = cpuSeconds() - cpuBefore;
+    std::printf("about window animation: %.3f %% of one core over %.1f s\n",
+                100.0 * cpu / (wall.elapsed() / 1000.0), wall.elapsed() / 1000.0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "startup") == 0)
+        return startup();
+
+    zeb::installFontSubstitutes();
+    QApplication::setStyle(u"Fusion"_s);
+    zeb::defineForms();
+    zeb::forms::show(FormName::alap);
+    settle();
+    drillWindows();
+    zeb::forms::show(FormName::zeb1705)->grab();
+    settle();
+    std::printf("peak memory with the menu and a drill open: %s (resident now %s)\n",
+                qPrintable(procStatus("VmHWM:")), qPrintable(procStatus("VmRSS:")));
+    aboutWindow();
+    return 0;
+}

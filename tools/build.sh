@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for ZEB, builds it and runs it or its tests.
+#   tools/build.sh run    install what is missing, build, start the program
+#   tools/build.sh test   install what is missing, build, run every test (no display needed)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+if [ "$mode" = test ]; then
+    packages+=(appstream desktop-file-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"
+
+case "$mode" in
+run) exec ./build/src/zeb ;;
+test) cd build && exec ctest --output-on-failure --parallel "$(nproc)" ;;
+*) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
