@@ -53,8 +53,12 @@ Form::Form(FormName name) : m_name(name)
     setObjectName(QLatin1StringView(formObjectName(name)));
 }
 
-QWidget *Form::setClientSizeTwips(int width, int height)
+QWidget *Form::setDesign(const QString &caption, const QColor &background, int width, int height)
 {
+    setWindowTitle(caption);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(width), twipsToPixels(height));
     setCentralWidget(client);

@@ -27,8 +27,9 @@ public:
     virtual void Form_Unload() {}
 
 protected:
-    // Gives the window a fixed client area, in twips, below its menu bar; returns that area.
-    QWidget *setClientSizeTwips(int width, int height);
+    // Gives the window its caption, its background and a fixed client area, in twips, below its
+    // menu bar; returns that area.
+    QWidget *setDesign(const QString &caption, const QColor &background, int width, int height);
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -47,9 +47,7 @@ void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &b
 DrillWindow::DrillWindow(const DrillDescription &drill)
     : Form(drill.window), m_drill(drill), m_engine(drill.bank(), drill.passLength)
 {
-    setWindowTitle(drill.caption);
-    QWidget *client = setClientSizeTwips(9495, 6300 + drill.extraTextHeight);
-    setColours(this, QPalette::Window, lightGrey, QPalette::WindowText, Qt::black);
+    QWidget *client = setDesign(drill.caption, lightGrey, 9495, 6300 + drill.extraTextHeight);
     buildControls(client);
     mnuOntop = addOnTopMenu(this, {u"mnuOptions"_s, u"&Opciones"_s, u"mnuOntop"_s, u"On&Top"_s});
 }

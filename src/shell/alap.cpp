@@ -68,12 +68,9 @@ const QString accentHelp =
 
 MainMenu::MainMenu() : Form(FormName::alap)
 {
-    setWindowTitle(u"ZEBrcicios gramaticales    ----   Unidad 17"_s);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(grey);
+    QWidget *client = setDesign(u"ZEBrcicios gramaticales    ----   Unidad 17"_s,
+                                QColor(192, 192, 192), 5985, 6915);
     setFont(designFont(sansSerif, 8.25, true));
-    QWidget *client = setClientSizeTwips(5985, 6915);
 
     auto *panel = new Panel3D(client);
     panel->setObjectName(u"Panel3D1"_s);

@@ -49,12 +49,8 @@ QString aboutInformation()
 
 AboutWindow::AboutWindow() : Form(FormName::sobre)
 {
-    setWindowTitle(u"A c e r c a   d e   Z  E  B"_s);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, grey);
-    setPalette(palette);
+    QWidget *client = setDesign(u"A c e r c a   d e   Z  E  B"_s, grey, 6120, 3585);
     setFont(designFont(sansSerif, 12, true));
-    QWidget *client = setClientSizeTwips(6120, 3585);
 
     auto *panel = new Panel3D(client);
     panel->setObjectName(u"Panel3D1"_s);
@@ -88,9 +84,6 @@ AboutWindow::AboutWindow() : Form(FormName::sobre)
                authorLines->y() + metrics.lineSpacing());
     label("Label6", u"Si quiere más información, pulse aquí:"_s, {480, 2040, 3735, 375},
           designFont(times, 11.25, true));
-    for (auto *l : panel->findChildren<QLabel *>())
-        if (l->objectName() != u"Label6"_s)
-            l->setPalette(palette);
 
     auto picture = [](QWidget *parent, const char *name, QRect twips, const QString &source) {
         auto *box = new PictureBox(parent);

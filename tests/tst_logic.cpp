@@ -1,0 +1,277 @@
+// The exercise logic without windows: the item banks, the drill engine and the accent keys.
+#include "common/accentkeys.h"
+#include "common/random.h"
+#include "drills/drillengine.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using zeb::DrillBank;
+using zeb::DrillEngine;
+
+namespace {
+
+QString text(const char16_t *value)
+{
+    return QString::fromUtf16(value);
+}
+
+DrillBank bankFor(int drill)
+{
+    return drill == 1   ? zeb::bank1701()
+           : drill == 5 ? zeb::bank1705()
+           : drill == 7 ? zeb::bank1707()
+                        : zeb::bank1710();
+}
+
+DrillEngine loaded(int drill, int passLength)
+{
+    DrillEngine engine(bankFor(drill), passLength);
+    engine.loadBank();
+    return engine;
+}
+
+// Gives the numbers it was handed, over and over.
+struct ScriptedSource : zeb::RandomSource
+{
+    QList<double> values;
+    qsizetype next = 0;
+    double uniform() override { return values.at(next++ % values.size()); }
+};
+
+} // namespace
+
+class LogicTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { zeb::seedRandom(17); }
+    void bankShapes_data();
+    void bankShapes();
+    void bankKeys_data();
+    void bankKeys();
+    void passDrawsEveryItemOnceAndRefills();
+    void drawsFollowTheirSourceAndDifferAtOnce();
+    void judgement_data();
+    void judgement();
+    void capitalRule_data();
+    void capitalRule();
+    void accentKeys();
+};
+
+void LogicTest::bankShapes_data()
+{
+    QTest::addColumn<int>("drill");
+    QTest::addColumn<QList<int>>("counts"); // items, empty starts, "¿" starts, lone "?", questions
+    QTest::addColumn<QString>("hints");     // "item:hint" for every item that has one
+    QTest::addRow("17/1") << 1 << QList<int>{34, 11, 1, 1, 4}
+                          << u"1:2 2:1 4:2 2 6:2 2 7:1 1 9:1 11:1 12:1 14:1 15:1 1 16:2 18:1 "
+                             u"19:1 1 20:1 21:2 2 23:1 26:1 1 27:1 32:1 33:2 2"_s;
+    QTest::addRow("17/5") << 5 << QList<int>{25, 4, 0, 0, 2}
+                          << u"1:1 4:1 1 9:2 2 11:1 13:1 14:1 1 17:1 1 20:1 24:1"_s;
+    QTest::addRow("17/7") << 7 << QList<int>{31, 1, 1, 1, 10}
+                          << u"1:1 3:1 4:1 7:2 2 11:1 14:1 17:1 19:2 2 21:1 1 22:1 27:2 28:2 "
+                             u"29:1 30:1"_s;
+    QTest::addRow("17/10") << 10 << QList<int>{37, 5, 3, 0, 3}
+                           << u"1:1 3:1 4:1 6:3 3 8:1 9:1 1 10:3 3 13:2 14:2 15:1 17:1 1 18:1 "
+                              u"19:1 20:1 22:2 2 23:2 34:1 1 36:2 37:2"_s;
+}
+
+// Every sentence is tidy, opens its question with "¿", capitalises the verb that opens it and
+// gives a pronominal verb its pronoun.
+void LogicTest::bankShapes()
+{
+    QFETCH(int, drill);
+    const DrillBank bank = bankFor(drill);
+    QList<int> counts{int(bank.size()), 0, 0, 0, 0};
+    QStringList hints;
+    for (std::size_t i = 0; i < bank.size(); ++i) {
+        const QString start = text(bank[i].start), form = text(bank[i].verbForm),
+                      end = text(bank[i].end), hint = text(bank[i].personHint);
+        const QString where = u"17/%1 item %2"_s.arg(drill).arg(i + 1);
+        for (const QString &entry : {start, form, end, text(bank[i].infinitive)})
+            QVERIFY2(entry == entry.trimmed() && !entry.contains(u"  "_s), qPrintable(where));
+        QVERIFY2(end.endsWith(u'.') || end.endsWith(u'?'), qPrintable(where));
+        QVERIFY2(start.startsWith(u'¿') == end.endsWith(u'?'), qPrintable(where));
+        QVERIFY2((start + form + end).count(u'¿') <= 1, qPrintable(where));
+        const bool opensWithVerb = start.isEmpty() || start == u"¿"_s;
+        QVERIFY2(form.front().isUpper() == opensWithVerb, qPrintable(where));
+        QVERIFY2(form.contains(u' ') == text(bank[i].infinitive).endsWith(u"se"_s),
+                 qPrintable(where));
+        counts[1] += start.isEmpty();
+        counts[2] += start == u"¿"_s;
+        counts[3] += end == u"?"_s;
+        counts[4] += end.endsWith(u'?');
+        if (!hint.isEmpty())
+            hints << u"%1:%2"_s.arg(i + 1).arg(hint);
+    }
+    QTEST(counts, "counts");
+    QTEST(hints.join(u' '), "hints");
+}
+
+void LogicTest::bankKeys_data()
+{
+    QTest::addColumn<int>("drill");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("sentence"); // start | form | end
+    QTest::addColumn<QString>("infinitive");
+    QTest::addRow("17/1 1") << 1 << 1 << u"¿A qué hora|llegaste|a la estación?"_s << u"llegar"_s;
+    QTest::addRow("17/1 2") << 1 << 2 << u"|Volví|a casa en tranvía."_s << u"volver"_s;
+    QTest::addRow("17/1 33") << 1 << 33 << u"¿|Oísteis|esta noticia?"_s << u"oír"_s;
+    QTest::addRow("17/5 2") << 5 << 2 << u"Los niños|pidieron|helado."_s << u"pedir"_s;
+    QTest::addRow("17/5 4") << 5 << 4 << u"|Preferimos|no discutir con ella."_s << u"preferir"_s;
+    QTest::addRow("17/5 9") << 5 << 9 << u"¿Qué cerveza|servisteis|a los invitados?"_s
+                            << u"servir"_s;
+    QTest::addRow("17/7 3") << 7 << 3 << u"|Quise|hablar contigo."_s << u"querer"_s;
+    QTest::addRow("17/7 6") << 7 << 6 << u"¿Quién|puso|la mesa?"_s << u"poner"_s;
+    QTest::addRow("17/7 24") << 7 << 24 << u"¿|Hubo|mucha gente en el teatro?"_s << u"haber"_s;
+    QTest::addRow("17/10 4") << 10 << 4 << u"|Me dirigí|a la oficina."_s << u"dirigirse"_s;
+    QTest::addRow("17/10 20") << 10 << 20 << u"Anteayer|quise|visitar a Ana."_s << u"querer"_s;
+    QTest::addRow("17/10 36") << 10 << 36 << u"¿|Fuiste|a Sevilla en avión?"_s << u"ir"_s;
+    // The infinitive of "Conocí" is spelt right.
+    QTest::addRow("17/10 15") << 10 << 15 << u"|Conocí|"_s << u"conocer"_s;
+}
+
+void LogicTest::bankKeys()
+{
+    QFETCH(int, drill);
+    QFETCH(int, item);
+    QFETCH(QString, sentence);
+    const auto &row = bankFor(drill)[std::size_t(item - 1)];
+    const QStringList parts = sentence.split(u'|');
+    QCOMPARE(text(row.verbForm), parts.at(1));
+    if (!parts.at(2).isEmpty()) {
+        QCOMPARE(text(row.start), parts.at(0));
+        QCOMPARE(text(row.end), parts.at(2));
+    }
+    QTEST(text(row.infinitive), "infinitive");
+}
+
+void LogicTest::passDrawsEveryItemOnceAndRefills()
+{
+    DrillEngine engine = loaded(10, 34);
+    const QStringList infinitives = engine.Infinitives;
+    QSet<int> shown;
+    for (int answered = 1; answered <= 34; ++answered) {
+        QVERIFY(engine.DrawNextItem());
+        QVERIFY(engine.CurrentItem >= 1 && engine.CurrentItem <= 37);
+        QVERIFY2(!shown.contains(engine.CurrentItem), "an item came twice in one pass");
+        shown.insert(engine.CurrentItem);
+        // The pass ends after 34 correct answers, three items short of the bank.
+        QCOMPARE(engine.recordCorrectAnswer(), answered == 34);
+    }
+    QCOMPARE(engine.Infinitives.count(QString()), 35); // index 0 and the 34 answered
+    engine.endPass();
+    QCOMPARE(engine.AnsweredCount, 0);
+    QCOMPARE(engine.Infinitives, infinitives);
+
+    DrillEngine small = loaded(5, 25);
+    for (int i = 0; i < 25; ++i) {
+        QVERIFY(small.DrawNextItem());
+        small.recordCorrectAnswer();
+    }
+    QVERIFY(!small.DrawNextItem());
+}
+
+void LogicTest::drawsFollowTheirSourceAndDifferAtOnce()
+{
+    QSet<QList<int>> openings;
+    for (int pass = 0; pass < 200; ++pass) {
+        DrillEngine engine = loaded(10, 34);
+        QList<int> opening;
+        for (int i = 0; i < 3; ++i) {
+            engine.DrawNextItem();
+            opening << engine.CurrentItem;
+            engine.recordCorrectAnswer();
+        }
+        openings.insert(opening);
+    }
+    // Passes started within the same millisecond still begin differently.
+    QVERIFY(openings.size() > 190);
+
+    auto scripted = std::make_unique<ScriptedSource>();
+    scripted->values = {0.0, 0.999999, 0.5};
+    zeb::setRandomSource(std::move(scripted));
+    DrillEngine engine = loaded(5, 25);
+    QList<int> drawn;
+    for (int i = 0; i < 3; ++i) {
+        engine.DrawNextItem();
+        drawn << engine.CurrentItem;
+        engine.recordCorrectAnswer();
+    }
+    // The first and the last item, then the middle of the 23 left.
+    QCOMPARE(drawn, (QList<int>{1, 25, 13}));
+}
+
+void LogicTest::judgement_data()
+{
+    QTest::addColumn<int>("item"); // of 17/5
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("correct");
+    QTest::addRow("exact") << 2 << u"pidieron"_s << true;
+    QTest::addRow("blanks around") << 2 << u"   pidieron  "_s << true;
+    QTest::addRow("without accent") << 8 << u"sirvio"_s << false;
+    QTest::addRow("combining accent") << 8 << u"sirvio\u0301"_s << true;
+    QTest::addRow("capital mid-sentence") << 2 << u"Pidieron"_s << false;
+    QTest::addRow("two blanks inside") << 6 << u"se  rieron"_s << false;
+    QTest::addRow("verb without pronoun") << 6 << u"rieron"_s << false;
+    QTest::addRow("tab around") << 2 << u"\tpidieron"_s << false;
+    QTest::addRow("very long") << 2 << QString(100000, u'x') << false;
+    QTest::addRow("right to left") << 2 << u"\u202Eneroidip"_s << false;
+}
+
+void LogicTest::judgement()
+{
+    QFETCH(int, item);
+    QFETCH(QString, answer);
+    DrillEngine engine = loaded(5, 25);
+    engine.CurrentItem = item;
+    QTEST(engine.isCorrect(engine.SentenceStarts.at(item) + u' ', answer,
+                           u' ' + engine.SentenceEnds.at(item)),
+          "correct");
+}
+
+void LogicTest::capitalRule_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("fixed"); // empty: nothing to judge
+    QTest::addColumn<bool>("warned");
+    QTest::addRow("lower case") << u"preferimos"_s << u"Preferimos"_s << true;
+    QTest::addRow("already capital") << u"Preferimos"_s << u"Preferimos"_s << false;
+    QTest::addRow("accented letter") << u"éramos"_s << u"Éramos"_s << true;
+    QTest::addRow("pronoun first") << u"  me dirigí "_s << u"Me dirigí"_s << true;
+    QTest::addRow("outside the basic plane") << u"𐐨x"_s << u"𐐀x"_s << true;
+    QTest::addRow("lone combining mark") << u"\u0301"_s << u"\u0301"_s << false;
+    QTest::addRow("blanks only") << u"   "_s << QString() << false;
+}
+
+void LogicTest::capitalRule()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, fixed);
+    const auto capitalized = zeb::capitalizeFirstLetter(answer);
+    QCOMPARE(bool(capitalized), !fixed.isEmpty());
+    if (capitalized) {
+        QCOMPARE(capitalized->text, fixed);
+        QTEST(capitalized->wasLowerCase, "warned");
+    }
+    QVERIFY(zeb::opensWithGap(u" "_s) && zeb::opensWithGap(u"¿ "_s) && zeb::opensWithGap(u"¡ "_s));
+    QVERIFY(!zeb::opensWithGap(u"¿Qué cerveza "_s));
+}
+
+void LogicTest::accentKeys()
+{
+    const QString typed = u";'`[/\\@#:E"_s;
+    QString inDrill, inPicture;
+    for (QChar key : typed) {
+        inDrill += zeb::translateAccentKey(key, zeb::AccentKeySet::VerbDrill);
+        inPicture += zeb::translateAccentKey(key, zeb::AccentKeySet::PictureExercise);
+    }
+    QCOMPARE(inDrill, u"éáíñúó@#:E"_s);
+    QCOMPARE(inPicture, u"éáíñúó¡¿:E"_s);
+}
+
+QTEST_APPLESS_MAIN(LogicTest)
+#include "tst_logic.moc"
