@@ -131,9 +131,10 @@ void MainMenu::open(Exercise exercise)
         forms::unload(this);
 }
 
+// Ends the program at once: the event loop stops, and no window runs its unload handler.
 void MainMenu::alap_Command1_Click()
 {
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void MainMenu::alap_acerca_Click()

@@ -26,16 +26,6 @@ public:
 
     QList<CaughtMessage> messages;
 
-    // The texts caught so far, then forgets them.
-    QStringList takeTexts()
-    {
-        QStringList texts;
-        for (const CaughtMessage &m : std::as_const(messages))
-            texts << m.text;
-        messages.clear();
-        return texts;
-    }
-
 private:
     void closeModalBox()
     {
