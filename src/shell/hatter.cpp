@@ -1,5 +1,8 @@
 #include "hatter.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 using namespace Qt::StringLiterals;
 
 namespace zeb {
@@ -15,6 +18,9 @@ BackgroundWindow::BackgroundWindow() : Form(FormName::hatter)
 
 void BackgroundWindow::Form_Load()
 {
+    // Covers the screen even where no window manager maximises it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     setCursor(Qt::WaitCursor);
     unsetCursor();
