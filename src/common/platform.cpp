@@ -78,6 +78,11 @@ QRect twipsRect(int left, int top, int width, int height)
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
+QRect twipsRect(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -95,9 +100,9 @@ void centreOnScreen(QWidget *window)
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"Arial"_s});
-    QFont::insertSubstitutions(u"Arial"_s, {u"Liberation Sans"_s});
-    QFont::insertSubstitutions(u"Times New Roman"_s, {u"Liberation Serif"_s});
+    QFont::insertSubstitutions(sansSerif, {u"Liberation Sans"_s, arial});
+    QFont::insertSubstitutions(arial, {u"Liberation Sans"_s});
+    QFont::insertSubstitutions(timesNewRoman, {u"Liberation Serif"_s});
 }
 
 QFont designFont(const QString &family, double pointSize, bool bold)

@@ -25,11 +25,15 @@ bool isKeptOnTop(const QWidget *window);
 // 1440 twips make an inch; pixels follow the screen's logical DPI.
 int twipsToPixels(int twips);
 QRect twipsRect(int left, int top, int width, int height);
+QRect twipsRect(const QRect &twips);
 
 // Puts the window in the middle of the screen, never past its top-left corner.
 void centreOnScreen(QWidget *window);
 
 // Fonts by the names the program was designed with; metric-compatible faces stand in for them.
+inline const QString sansSerif = QStringLiteral("MS Sans Serif");
+inline const QString arial = QStringLiteral("Arial");
+inline const QString timesNewRoman = QStringLiteral("Times New Roman");
 void installFontSubstitutes();
 QFont designFont(const QString &family, double pointSize, bool bold = false);
 

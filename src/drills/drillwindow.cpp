@@ -18,20 +18,11 @@ namespace {
 const QColor lightGrey(224, 224, 224);
 const QColor lightYellow(255, 255, 224);
 
-const QString sansSerif = u"MS Sans Serif"_s;
-const QString arial = u"Arial"_s;
-const QString times = u"Times New Roman"_s;
-
 // Where the navigation buttons stand, in twips, in the order of the description's row.
 constexpr QRect navigationPlaces[] = {
     {6360, 0, 495, 495}, {6840, 0, 495, 495}, {7320, 0, 495, 495},   {7800, 0, 495, 495},
     {8280, 0, 495, 495}, {8760, 0, 495, 495}, {6840, 480, 495, 495}, {7560, 600, 1455, 495},
 };
-
-QRect twips(const QRect &r)
-{
-    return twipsRect(r.x(), r.y(), r.width(), r.height());
-}
 
 void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
                 QPalette::ColorRole text, const QColor &textColour)
@@ -57,7 +48,7 @@ QPushButton *DrillWindow::addButton(QWidget *client, const char *name, const QSt
 {
     auto *button = new QPushButton(caption, client);
     button->setObjectName(QLatin1StringView(name));
-    button->setGeometry(twips(place));
+    button->setGeometry(twipsRect(place));
     button->setFont(designFont(sansSerif, pointSize, true));
     // Enter presses the button that has the focus.
     button->setAutoDefault(true);
@@ -70,7 +61,7 @@ void DrillWindow::buildControls(QWidget *client)
     auto label = [client](const char *name, QRect place, const QFont &font, Qt::Alignment align) {
         auto *l = new QLabel(client);
         l->setObjectName(QLatin1StringView(name));
-        l->setGeometry(twips(place));
+        l->setGeometry(twipsRect(place));
         l->setFont(font);
         l->setAlignment(align | Qt::AlignVCenter);
         return l;
@@ -87,27 +78,27 @@ void DrillWindow::buildControls(QWidget *client)
 
     Text5 = new QPlainTextEdit(client);
     Text5->setObjectName(u"Text5"_s);
-    Text5->setGeometry(twips({240, 1200, 9015, 3255 + shift}));
-    Text5->setFont(designFont(times, 12, true));
+    Text5->setGeometry(twipsRect({240, 1200, 9015, 3255 + shift}));
+    Text5->setFont(designFont(timesNewRoman, 12, true));
     Text5->setReadOnly(true);
     Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text5->setTabChangesFocus(true);
 
-    Label8 = label("Label8", {3360, 4560 + shift, 495, 495}, designFont(times, 13.5, true),
+    Label8 = label("Label8", {3360, 4560 + shift, 495, 495}, designFont(timesNewRoman, 13.5, true),
                    Qt::AlignHCenter);
-    Label9 = label("Label9", {3960, 4560 + shift, 1455, 495}, designFont(times, 12, true),
+    Label9 = label("Label9", {3960, 4560 + shift, 1455, 495}, designFont(timesNewRoman, 12, true),
                    Qt::AlignHCenter);
     Label9->setAutoFillBackground(true);
     setColours(Label9, QPalette::Window, Qt::white, QPalette::WindowText, Qt::red);
-    Label6 = label("Label6", {240, 5160 + shift, 3135, 495}, designFont(times, 12, true),
+    Label6 = label("Label6", {240, 5160 + shift, 3135, 495}, designFont(timesNewRoman, 12, true),
                    Qt::AlignRight);
-    Label7 = label("Label7", {5160, 5160 + shift, 4095, 495}, designFont(times, 12, true),
+    Label7 = label("Label7", {5160, 5160 + shift, 4095, 495}, designFont(timesNewRoman, 12, true),
                    Qt::AlignLeft);
 
     Text2 = new AnswerBox(AccentKeySet::VerbDrill, client);
     Text2->setObjectName(u"Text2"_s);
-    Text2->setGeometry(twips({3360, 5160 + shift, 1815, 495}));
-    Text2->setFont(designFont(times, 12, true));
+    Text2->setGeometry(twipsRect({3360, 5160 + shift, 1815, 495}));
+    Text2->setFont(designFont(timesNewRoman, 12, true));
     Text2->setAlignment(Qt::AlignCenter);
     setColours(Text2, QPalette::Base, lightYellow, QPalette::Text, Qt::red);
 

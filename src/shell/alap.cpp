@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 namespace zeb {
 namespace {
 
-const QString sansSerif = u"MS Sans Serif"_s;
-
 struct MenuButton
 {
     const char *name;
@@ -84,7 +82,7 @@ MainMenu::MainMenu() : Form(FormName::alap)
                                          u":/pictures/%1.svg"_s.arg(QLatin1StringView(b.picture)),
                                          pictureSize(b.exercise), client);
         button->setObjectName(QLatin1StringView(b.name));
-        button->setGeometry(twipsRect(b.place.x(), b.place.y(), b.place.width(), b.place.height()));
+        button->setGeometry(twipsRect(b.place));
         button->setFont(designFont(sansSerif, 13.5, true));
         const Exercise exercise = b.exercise;
         connect(button, &QPushButton::clicked, this, [this, exercise] { open(exercise); });

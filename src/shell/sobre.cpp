@@ -16,9 +16,6 @@ namespace zeb {
 namespace {
 
 const QColor grey(192, 192, 192);
-const QString sansSerif = u"MS Sans Serif"_s;
-const QString arial = u"Arial"_s;
-const QString times = u"Times New Roman"_s;
 
 QString text(const char16_t *value)
 {
@@ -62,12 +59,12 @@ AboutWindow::AboutWindow() : Form(FormName::sobre)
     auto label = [panel](const char *name, const QString &caption, QRect twips, const QFont &font) {
         auto *l = new QLabel(caption, panel);
         l->setObjectName(QLatin1StringView(name));
-        l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        l->setGeometry(twipsRect(twips));
         l->setFont(font);
         return l;
     };
     label("Label5", u"(Ejercicios gramaticales de español)"_s, {360, 960, 3615, 255},
-          designFont(times, 11.25, true));
+          designFont(timesNewRoman, 11.25, true));
     label("Label3", u"Autor:"_s, {480, 1455, 645, 375}, designFont(arial, 9.75));
     const QString city = text(author::city) + u',';
     QLabel *authorLines = label("Label4",
@@ -83,12 +80,12 @@ AboutWindow::AboutWindow() : Form(FormName::sobre)
     year->move(authorLines->x() + metrics.horizontalAdvance(city + u' '),
                authorLines->y() + metrics.lineSpacing());
     label("Label6", u"Si quiere más información, pulse aquí:"_s, {480, 2040, 3735, 375},
-          designFont(times, 11.25, true));
+          designFont(timesNewRoman, 11.25, true));
 
     auto picture = [](QWidget *parent, const char *name, QRect twips, const QString &source) {
         auto *box = new PictureBox(parent);
         box->setObjectName(QLatin1StringView(name));
-        box->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        box->setGeometry(twipsRect(twips));
         box->setPicture(source);
         return box;
     };
