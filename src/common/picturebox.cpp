@@ -1,8 +1,11 @@
 #include "picturebox.h"
 
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <memory>
 
@@ -37,13 +40,39 @@ void PictureBox::setPicture(const QString &path)
     update();
 }
 
+void PictureBox::setInvitesClick(const QString &hint)
+{
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(hint);
+    setAccessibleName(hint);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     if (m_picture.isEmpty())
         return;
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     renderPicture(painter, m_picture, rect());
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

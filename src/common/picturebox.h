@@ -22,6 +22,8 @@ public:
 
     QString picture() const { return m_picture; }
     void setPicture(const QString &path);
+    // A picture that invites a click also takes the focus, and Space or Enter clicks it.
+    void setInvitesClick(const QString &hint);
 
 signals:
     void clicked();
@@ -30,6 +32,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_picture;

@@ -90,8 +90,7 @@ AboutWindow::AboutWindow() : Form(FormName::sobre)
         return box;
     };
     PictureBox *info = picture(panel, "Image2", {4320, 1920, 480, 480}, u":/pictures/info.svg"_s);
-    info->setCursor(Qt::PointingHandCursor);
-    info->setToolTip(u"Mi ez?"_s);
+    info->setInvitesClick(u"Mi ez?"_s);
     connect(info, &PictureBox::clicked, this, &AboutWindow::sobre_Image2_Click);
     Image1 = picture(panel, "Image1", {3960, 240, 1215, 975}, QString());
     Image3 = picture(client, "Image3", {120, 3000, 615, 495}, u":/pictures/frame1.svg"_s);
