@@ -200,6 +200,8 @@ private slots:
         QVERIFY(lines[1].startsWith(QString(6, u' ')) && lines[1].at(6) != u' ');
         QVERIFY(lines[2].startsWith(QString(14, u' ')) && lines[2].at(14) != u' ');
         QVERIFY(lines[3].startsWith(QString(15, u' ') + u"E-mail: "_s) && lines[3].size() > 23);
+        QTest::keyClick(control(about, u"Image2"_s), Qt::Key_Space); // the same from the keyboard
+        QCOMPARE(catcher.messages.size(), 2);
 
         QCOMPARE(openAbout(), about);
         QTest::qWait(500); // no second menu from the splash's timer
