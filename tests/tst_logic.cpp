@@ -32,6 +32,17 @@ DrillEngine loaded(int drill, int passLength)
     return engine;
 }
 
+// Draws and answers `count` items; returns them in the order drawn.
+QList<int> answerFirst(DrillEngine &engine, int count)
+{
+    QList<int> drawn;
+    for (int i = 0; i < count && engine.DrawNextItem(); ++i) {
+        drawn << engine.CurrentItem;
+        engine.recordCorrectAnswer();
+    }
+    return drawn;
+}
+
 // Gives the numbers it was handed, over and over.
 struct ScriptedSource : zeb::RandomSource
 {
@@ -168,13 +179,7 @@ void LogicTest::drawsFollowTheirSourceAndDifferAtOnce()
     QSet<QList<int>> openings;
     for (int pass = 0; pass < 200; ++pass) {
         DrillEngine engine = loaded(10, 34);
-        QList<int> opening;
-        for (int i = 0; i < 3; ++i) {
-            engine.DrawNextItem();
-            opening << engine.CurrentItem;
-            engine.recordCorrectAnswer();
-        }
-        openings.insert(opening);
+        openings.insert(answerFirst(engine, 3));
     }
     // Passes started within the same millisecond still begin differently.
     QVERIFY(openings.size() > 190);
@@ -183,12 +188,7 @@ void LogicTest::drawsFollowTheirSourceAndDifferAtOnce()
     scripted->values = {0.0, 0.999999, 0.5};
     zeb::setRandomSource(std::move(scripted));
     DrillEngine engine = loaded(5, 25);
-    QList<int> drawn;
-    for (int i = 0; i < 3; ++i) {
-        engine.DrawNextItem();
-        drawn << engine.CurrentItem;
-        engine.recordCorrectAnswer();
-    }
+    const QList<int> drawn = answerFirst(engine, 3);
     // The first and the last item, then the middle of the 23 left.
     QCOMPARE(drawn, (QList<int>{1, 25, 13}));
 }

@@ -23,8 +23,7 @@ Registry &registry()
     return r;
 }
 
-} // namespace
-
+// The window's name, which is also its objectName.
 const char *formObjectName(FormName name)
 {
     switch (name) {
@@ -47,6 +46,8 @@ const char *formObjectName(FormName name)
     }
     return "";
 }
+
+} // namespace
 
 Form::Form(FormName name) : m_name(name)
 {

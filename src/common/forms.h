@@ -10,9 +10,6 @@ namespace zeb {
 
 enum class FormName { sobre, hatter, alap, zeb1701, zeb1702, zeb1705, zeb1707, zeb1710 };
 
-// The window's name, which is also its objectName.
-const char *formObjectName(FormName name);
-
 class Form : public QMainWindow
 {
     Q_OBJECT

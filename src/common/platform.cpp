@@ -63,11 +63,6 @@ void setKeptOnTop(QWidget *window, bool onTop)
         window->show();
 }
 
-bool isKeptOnTop(const QWidget *window)
-{
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
 int twipsToPixels(int twips)
 {
     return int(std::lround(twips * logicalDpi() / 1440.0));

@@ -20,7 +20,6 @@ int beepCount(); // how many beeps so far, for tests
 
 // Keeps the window above all others, or lets it go; a visible window stays visible.
 void setKeptOnTop(QWidget *window, bool onTop);
-bool isKeptOnTop(const QWidget *window);
 
 // 1440 twips make an inch; pixels follow the screen's logical DPI.
 int twipsToPixels(int twips);
