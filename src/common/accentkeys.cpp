@@ -1,5 +1,7 @@
 #include "accentkeys.h"
 
+using namespace Qt::StringLiterals;
+
 namespace zeb {
 
 QChar translateAccentKey(QChar typed, AccentKeySet keys)
@@ -11,6 +13,20 @@ QChar translateAccentKey(QChar typed, AccentKeySet keys)
             return QChar(key.inserted);
     }
     return typed;
+}
+
+QString accentKeyHelp()
+{
+    return u"Las letras acentuadas y signos especiales son como sigue (sobre la base "
+           u"del teclado inglés):\r\n"
+           u"                á = ' \r\n"
+           u"                é = ; \r\n"
+           u"                í = ` \r\n"
+           u"                ó = \\ \r\n"
+           u"                ú = / \r\n"
+           u"                ñ = [ \r\n"
+           u"                ¡ = @ \r\n"
+           u"                ¿ = # ."_s;
 }
 
 } // namespace zeb

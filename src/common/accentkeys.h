@@ -2,7 +2,7 @@
 // and signs into an answer box (";" gives "é", "[" gives "ñ" and so on).
 #pragma once
 
-#include <QChar>
+#include <QString>
 #include <array>
 
 namespace zeb {
@@ -30,5 +30,8 @@ enum class AccentKeySet { VerbDrill, PictureExercise };
 
 // The character that typing `typed` inserts into an answer box.
 QChar translateAccentKey(QChar typed, AccentKeySet keys);
+
+// The help text that lists the keys, one per line.
+QString accentKeyHelp();
 
 } // namespace zeb

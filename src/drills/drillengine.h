@@ -2,32 +2,15 @@
 // in the pass, the draw, the capital rule and the judgement of an answer. It knows no window.
 #pragma once
 
+#include "../common/answertext.h"
 #include "drillbank.h"
 
 #include <QStringList>
-#include <optional>
 
 namespace zeb {
 
-// Blanks are spaces only: the learner's answer keeps any other character it has.
-QString trimBlanks(const QString &text);
-QString trimLeadingBlanks(const QString &text);
-QString trimTrailingBlanks(const QString &text);
-
 // Whether a sentence opens with the gap: its start, trimmed, is empty or just "¡" or "¿".
 bool opensWithGap(const QString &sentenceStart);
-
-struct CapitalizedAnswer
-{
-    QString text;      // trimmed, first letter in upper case
-    bool wasLowerCase; // the first letter changed
-};
-// The answer of a sentence that opens with the gap; nothing when no letter is left to fix.
-std::optional<CapitalizedAnswer> capitalizeFirstLetter(const QString &answer);
-
-// Exact comparison, case and accents included, of Unicode-normalised (NFC) texts: an "é" typed
-// as "e" and a combining accent is the same "é".
-bool sameText(const QString &typed, const QString &expected);
 
 class DrillEngine
 {

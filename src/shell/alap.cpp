@@ -1,5 +1,6 @@
 #include "alap.h"
 
+#include "../common/accentkeys.h"
 #include "../common/panel3d.h"
 #include "../common/platform.h"
 #include "aboutflag.h"
@@ -49,18 +50,6 @@ QSize pictureSize(Exercise exercise)
         return {750, 690};
     }
 }
-
-const QString accentHelp =
-    u"Las letras acentuadas y signos especiales son como sigue (sobre la base "
-    u"del teclado inglés):\r\n"
-    u"                á = ' \r\n"
-    u"                é = ; \r\n"
-    u"                í = ` \r\n"
-    u"                ó = \\ \r\n"
-    u"                ú = / \r\n"
-    u"                ñ = [ \r\n"
-    u"                ¡ = @ \r\n"
-    u"                ¿ = # ."_s;
 
 } // namespace
 
@@ -147,7 +136,7 @@ void MainMenu::alap_acerca_Click()
 
 void MainMenu::alap_como_Click()
 {
-    showMessage(this, accentHelp, u"Cómo ..."_s, MessageIcon::Information);
+    showMessage(this, accentKeyHelp(), u"Cómo ..."_s, MessageIcon::Information);
 }
 
 } // namespace zeb

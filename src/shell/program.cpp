@@ -4,6 +4,7 @@
 #include "../common/platform.h"
 #include "../drills/drilldescriptions.h"
 #include "../drills/drillwindow.h"
+#include "../picture/picturewindow.h"
 #include "alap.h"
 #include "hatter.h"
 #include "sobre.h"
@@ -25,6 +26,7 @@ void defineForms()
     forms::define(FormName::zeb1705, [] { return new DrillWindow(drill1705()); });
     forms::define(FormName::zeb1707, [] { return new DrillWindow(drill1707()); });
     forms::define(FormName::zeb1710, [] { return new DrillWindow(drill1710()); });
+    forms::define(FormName::zeb1702, [] { return new PictureWindow; });
 }
 
 void startProgram()

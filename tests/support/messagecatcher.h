@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 struct CaughtMessage
 {
@@ -25,6 +26,8 @@ public:
     }
 
     QList<CaughtMessage> messages;
+    // Runs while a box is open, before it is closed: what a learner's stray clicks would do.
+    std::function<void()> whileOpen;
 
 private:
     void closeModalBox()
@@ -32,7 +35,15 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        messages.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+        if (!box->property("caught").toBool()) {
+            box->setProperty("caught", true);
+            messages.append(
+                {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+            if (whileOpen) { // the box stays open for it, and is closed by a later round
+                QTimer::singleShot(0, this, std::exchange(whileOpen, {}));
+                return;
+            }
+        }
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             ok->click();
         else

@@ -1,5 +1,6 @@
 // Renders the program's windows to PNG files for the README: screenshots [folder].
 // Runs on any platform plugin; with QT_QPA_PLATFORM=offscreen it needs no display.
+#include "common/exercises.h"
 #include "common/forms.h"
 #include "common/platform.h"
 #include "common/random.h"
@@ -67,5 +68,15 @@ int main(int argc, char *argv[])
     }
     QTest::keyClicks(answer, expectedForm(drill).left(3));
     save(drill, folder, u"drill"_s);
+    zeb::forms::unload(FormName::zeb1705);
+
+    // The picture exercise with a statement half typed.
+    zeb::openExercise(zeb::Exercise::Picture2);
+    QWidget *picture = zeb::forms::loaded(FormName::zeb1702);
+    picture->findChild<QPushButton *>(u"Command6"_s)->click();
+    const QString solution = picture->findChild<QLabel *>(u"Label3"_s)->text();
+    QTest::keyClicks(picture->findChild<QLineEdit *>(u"Text2"_s),
+                     solution.left(solution.indexOf(u' ', 8)));
+    save(picture, folder, u"picture"_s);
     return 0;
 }

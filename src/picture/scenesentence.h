@@ -1,0 +1,31 @@
+// The sentence builder: for a scene and a task code, the expected statement, question or answer
+// and the other forms that are accepted, assembled from the scene tables by fixed patterns.
+#pragma once
+
+#include "datos1.h"
+
+namespace zeb {
+
+// Task codes 1 to 18: statements 1-3, questions 4, 5, 8, 9, 12, 13, 14, 16, 18, answers 6, 7,
+// 10, 11, 15, 17.
+inline constexpr int FirstTaskCode = 1;
+inline constexpr int LastTaskCode = 18;
+
+// Built without an opening "¿" and with the first letter as the first piece gives it.
+struct SceneTexts
+{
+    QString ExpectedText;        // the model text
+    QString ExpectedTextShort;   // the model without its time; empty when not accepted
+    QString ExpectedTextPronoun; // the short yes-answer with object pronouns; empty when none
+    QString PolitePronoun;       // "usted" or "ustedes"
+};
+
+bool isPluralScene(int scene);
+
+// The texts of `taskCode` for `scene`, starting from the texts built before. A code outside
+// 1..18 builds nothing but the polite pronoun; a scene outside 0..21 leaves the alternatives
+// emptied and the model text as it was.
+SceneTexts BuildSceneSentence(const SceneTables &tables, int scene, int taskCode,
+                              SceneTexts texts = {});
+
+} // namespace zeb
