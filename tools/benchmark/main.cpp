@@ -1,20 +1,27 @@
 // Speed and memory figures of the program, printed, never asserted:
 //   zeb_benchmark startup   time from process start until the menu is on screen
-//   zeb_benchmark windows   drill window opening, answer checks, about window, memory
+//   zeb_benchmark picture   peak memory with the menu and the picture window in use
+//   zeb_benchmark           windows opening, answer checks, scene pictures, about window, memory
 // Run with QT_QPA_PLATFORM=offscreen (or on a desktop).
+#include "common/exercises.h"
 #include "common/forms.h"
+#include "common/picturebox.h"
 #include "common/platform.h"
 #include "common/random.h"
 #include "drills/drillbank.h"
 #include "drills/drillengine.h"
+#include "picture/picturecheck.h"
+#include "picture/pictureengine.h"
 #include "shell/aboutflag.h"
 #include "shell/program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -142,6 +149,135 @@ void drillWindows()
                 median(clicks));
 }
 
+double msSince(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+QWidget *openPictureWindow()
+{
+    zeb::openExercise(zeb::Exercise::Picture2);
+    return zeb::forms::loaded(FormName::zeb1702);
+}
+
+void pictureWindow()
+{
+    QList<double> openings;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        openPictureWindow()->grab(); // load, tables, first paint
+        openings << msSince(timer);
+        zeb::forms::unload(FormName::zeb1702);
+        settle();
+    }
+    std::printf("picture window open (load, tables, first paint): median %.2f ms, best %.2f ms\n",
+                median(openings), *std::min_element(openings.begin(), openings.end()));
+
+    // Comenzar on a fresh pass: draw, build, show the picture.
+    QWidget *window = openPictureWindow();
+    auto button = [window](const char *name) {
+        return window->findChild<QPushButton *>(QLatin1StringView(name));
+    };
+    QWidget *image = window->findChild<QWidget *>(u"Image1"_s);
+    QList<double> starts;
+    for (int i = 0; i < 50; ++i) {
+        button(i % 2 ? "Command3" : "Command4")->click(); // a new exercise: a fresh pass
+        QElapsedTimer timer;
+        timer.start();
+        button("Command6")->click();
+        image->grab();
+        starts << msSince(timer);
+    }
+    std::printf("Comenzar (draw, build, picture painted): median %.2f ms\n", median(starts));
+
+    // A check through the window: a right answer moves on, a long paste is wrong.
+    auto *answer = window->findChild<QLineEdit *>(u"Text2"_s);
+    auto *solution = window->findChild<QLabel *>(u"Label3"_s);
+    QString paste;
+    for (int i = 0; i < 20000; ++i)
+        paste += u"ab   "_s;
+    for (const bool right : {true, false}) {
+        QList<double> checks;
+        for (int i = 0; i < 9; ++i) {
+            button("Command3")->click();
+            button("Command6")->click();
+            answer->setText(right ? solution->text() : paste);
+            QElapsedTimer timer;
+            timer.start();
+            button("Command7")->click();
+            checks << msSince(timer);
+        }
+        std::printf("check in the window, %s: median %.3f ms\n",
+                    right ? "right answer (next scene set up)" : "100 000-character paste",
+                    median(checks));
+    }
+    zeb::forms::unload(FormName::zeb1702);
+    settle();
+
+    zeb::SceneTables tables;
+    tables.FillSceneTables();
+    QElapsedTimer timer;
+    timer.start();
+    const int rounds = 100;
+    qsizetype characters = 0;
+    for (int round = 0; round < rounds; ++round) {
+        for (int scene = 0; scene < zeb::SceneCount; ++scene) {
+            for (int code = zeb::FirstTaskCode; code <= zeb::LastTaskCode; ++code)
+                characters += zeb::BuildSceneSentence(tables, scene, code).ExpectedText.size();
+        }
+    }
+    std::printf("all 18 task codes for all 22 scenes: %.3f ms (%lld characters)\n",
+                msSince(timer) / rounds, static_cast<long long>(characters / rounds));
+}
+
+// Each scene drawn into the picture box's size at scale 1 and 2: the slowest scene's median.
+void scenePictures()
+{
+    const QSize box(zeb::twipsToPixels(4695), zeb::twipsToPixels(2895));
+    for (const int scale : {1, 2}) {
+        double slowest = 0;
+        int slowestScene = 0;
+        for (int scene = 0; scene < zeb::SceneCount; ++scene) {
+            QImage image(box * scale, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(scale);
+            QList<double> draws;
+            for (int i = 0; i < 15; ++i) {
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.setRenderHint(QPainter::Antialiasing);
+                QElapsedTimer timer;
+                timer.start();
+                zeb::renderPicture(painter, zeb::picturePath(zeb::scenePictureId(scene)),
+                                   QRectF(QPointF(), box));
+                draws << msSince(timer);
+            }
+            if (median(draws) > slowest) {
+                slowest = median(draws);
+                slowestScene = scene;
+            }
+        }
+        std::printf("scene picture drawn at scale %d (%dx%d px): slowest scene %d, %.2f ms\n",
+                    scale, box.width() * scale, box.height() * scale, slowestScene, slowest);
+    }
+}
+
+int pictureMemory()
+{
+    zeb::installFontSubstitutes();
+    QApplication::setStyle(u"Fusion"_s);
+    zeb::defineForms();
+    zeb::forms::show(FormName::alap)->grab();
+    QWidget *window = openPictureWindow();
+    zeb::forms::unload(FormName::alap);
+    window->findChild<QPushButton *>(u"Command6"_s)->click();
+    window->grab();
+    settle();
+    std::printf("peak memory with the menu and then the picture window open: %s\n",
+                qPrintable(procStatus("VmHWM:")));
+    return 0;
+}
+
 void aboutWindow()
 {
     zeb::AboutOpenedFromMenu = 1;
@@ -168,6 +304,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "startup") == 0)
         return startup();
+    if (argc > 1 && qstrcmp(argv[1], "picture") == 0)
+        return pictureMemory();
 
     zeb::installFontSubstitutes();
     QApplication::setStyle(u"Fusion"_s);
@@ -179,6 +317,10 @@ int main(int argc, char *argv[])
     settle();
     std::printf("peak memory with the menu and a drill open: %s (resident now %s)\n",
                 qPrintable(procStatus("VmHWM:")), qPrintable(procStatus("VmRSS:")));
+    zeb::forms::unload(FormName::zeb1705);
+    settle();
+    pictureWindow();
+    scenePictures();
     aboutWindow();
     return 0;
 }

@@ -2,9 +2,11 @@
 // Runs on any platform plugin; with QT_QPA_PLATFORM=offscreen it needs no display.
 #include "common/exercises.h"
 #include "common/forms.h"
+#include "common/picturebox.h"
 #include "common/platform.h"
 #include "common/random.h"
 #include "drills/drillbank.h"
+#include "picture/datos1.h"
 #include "shell/aboutflag.h"
 #include "shell/program.h"
 
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -36,6 +39,32 @@ QString expectedForm(QWidget *drill)
             return QString::fromUtf16(row.verbForm);
     }
     return {};
+}
+
+// All scene pictures on one sheet, numbered, as a reviewer looks at the set.
+void saveContactSheet(const QDir &folder)
+{
+    const QSize cell(240, 148);
+    const int columns = 4, gap = 8, caption = 18;
+    const int rows = (zeb::SceneCount + columns - 1) / columns;
+    QImage sheet(columns * (cell.width() + gap) + gap, rows * (cell.height() + caption + gap) + gap,
+                 QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(zeb::designFont(zeb::arial, 9, true));
+    for (int k = 0; k < zeb::SceneCount; ++k) {
+        const QPoint corner(gap + k % columns * (cell.width() + gap),
+                            gap + k / columns * (cell.height() + caption + gap));
+        const QRect box(corner, cell);
+        zeb::renderPicture(painter, zeb::picturePath(zeb::scenePictureId(k)), box);
+        painter.setPen(QColor(59, 47, 47));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.drawText(QRect(corner + QPoint(0, cell.height()), QSize(cell.width(), caption)),
+                         Qt::AlignCenter, u"%1  (picture %2)"_s.arg(k).arg(zeb::scenePictureId(k)));
+    }
+    painter.end();
+    sheet.save(folder.filePath(u"scenes.png"_s));
 }
 
 } // namespace
@@ -78,5 +107,6 @@ int main(int argc, char *argv[])
     QTest::keyClicks(picture->findChild<QLineEdit *>(u"Text2"_s),
                      solution.left(solution.indexOf(u' ', 8)));
     save(picture, folder, u"picture"_s);
+    saveContactSheet(folder);
     return 0;
 }
