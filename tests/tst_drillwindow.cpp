@@ -232,6 +232,9 @@ private slots:
         add("emoji", 5, 8, u"sirvió 😀", "W");
         add("right-to-left", 5, 8, u"\u202Eخدم", "W");
         add("lone combining mark", 5, 8, u"\u0301", "W");
+        add("NUL", 5, 8, QStringView(u"sirvi\0ó", 7), "W");
+        add("lone surrogate", 5, 8, u"sirvi\xD800", "W");
+        add("tab and line break", 5, 8, u"sirvió\t\n", "W");
         // Lower case and wrong: both messages, the box trimmed and capitalised.
         add("17/7 lower case, wrong", 7, 24, u"huvo", "CW", u"Huvo");
         add("letter beyond the basic plane", 5, 4, u"𐐨x", "CW", u"𐐀x");

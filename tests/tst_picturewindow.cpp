@@ -427,36 +427,71 @@ private slots:
         QCOMPARE(ui.box()->text(), u"¡¿éáíñúó:@#;"_s);
     }
 
-    // Whatever arrives in the answer box gets the normal feedback; stray clicks stay harmless.
-    void badInputAndStrayClicks()
+    // Whatever arrives in the answer box is tidied and judged with the normal feedback: a beep,
+    // the error line, the text kept for correction (a line edit keeps up to 32 767 characters).
+    void badInputGetsTheNormalFeedback_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("paste of 100 000 characters")
+            << QString(100'000, u'x') << QString(32'767, u'x');
+        QTest::newRow("control characters") << u"\u0001\u0007\u001b\u007f"_s << QString();
+        QTest::newRow("NUL") << QStringView(u"¿Qu\0é?", 6).toString() << QString();
+        QTest::newRow("lone surrogates") << u"\xD800¿\xDC00"_s << QString();
+        QTest::newRow("emoji") << u"¿\U0001F600?"_s << QString();
+        QTest::newRow("right-to-left text") << u"\u202E؟ماذا"_s << QString();
+        QTest::newRow("combining marks") << u"\u0301\u0301¿Que\u0301?"_s << QString();
+        QTest::newRow("tabs and line breaks") << u"¿Qué\thizo\r\nel profesor?"_s << QString();
+        QTest::newRow("runs of blanks") << u"   ¿Qué    hizo  ?  "_s << u"¿Qué hizo ?"_s;
+        QTest::newRow("¿ alone") << u"¿"_s << QString();
+        QTest::newRow("¡ alone") << u"¡"_s << QString();
+    }
+    void badInputGetsTheNormalFeedback()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        const Window ui(Exercise::Picture4);
+        ui.click(u"Option3D2"_s); // a question: no capital step, every text is judged
+        ui.startAt(10, 10, 6);
+        const int beeps = zeb::beepCount();
+        ui.answer(typed);
+        QCOMPARE(zeb::beepCount(), beeps + 1);
+        QVERIFY(ui.shown(u"Label4"_s) && ui.scene() == 10 && ui.shown(u"Command7"_s));
+        QCOMPARE(ui.box()->text(), kept.isNull() ? typed : kept);
+    }
+
+    // An empty statement is not judged; Enter held down judges once per press and moves on once.
+    void emptyStatementAndEnterHeldDown()
+    {
+        const Window ui(Exercise::Picture2);
+        ui.startAt(0, 0, 10);
+        const int beeps = zeb::beepCount();
+        ui.answer(QString(100'000, u' '));
+        QVERIFY(!ui.shown(u"Label4"_s) && ui.box()->text().isEmpty());
+        ui.box()->setText(u"Ayer Pedro comió en un restaurante."_s);
+        for (int press = 0; press < 30; ++press) {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s, press > 0);
+            QApplication::sendEvent(ui.box(), &held);
+        }
+        QCOMPARE(ui.w->engine().ScenesShown, 2); // the next scene, then empty boxes: silent
+        QCOMPARE(zeb::beepCount(), beeps);
+        QVERIFY(!ui.shown(u"Label4"_s));
+    }
+
+    // Clicks that come while the end message is open, a model then Comenzar, changes mid-pass:
+    // the window stays consistent.
+    void strayClicksAndChangesMidPass()
     {
         const Window ui(Exercise::Picture4);
         MessageCatcher catcher;
         ui.click(u"Option3D2"_s);
-        ui.startAt(10, 10, 6);
-        const QString inputs[] = {QString(100'000, u'x'),
-                                  u"a\u0000b\u0007"_s,
-                                  u"\U0001F600\u05D0\u0301"_s,
-                                  u" \t\r\n "_s,
-                                  u"¿"_s,
-                                  u"¡"_s};
-        for (const QString &input : inputs) {
-            const int beeps = zeb::beepCount();
-            ui.answer(input);
-            QCOMPARE(zeb::beepCount(), beeps + 1);
-            QVERIFY(ui.shown(u"Label4"_s) && ui.scene() == 10);
-        }
-        ui.click(u"Option3D1"_s);
-        ui.startAt(10, 10, 6);
-        ui.answer(QString(100'000, u' '));
-        QVERIFY(!ui.shown(u"Label4"_s) && ui.box()->text().isEmpty());
-
-        // Siguiente pressed again under the end message, Modelo then Comenzar, mid-pass changes.
-        ui.click(u"Option3D2"_s);
         ui.click(u"Command6"_s);
         for (int i = 0; i < 5; ++i)
             ui.answer(ui.label(u"Label3"_s));
-        catcher.whileOpen = [&] { ui.click(u"Command7"_s); };
+        catcher.whileOpen = [&] {
+            ui.click(u"Command7"_s);
+            ui.click(u"Command16"_s);
+        };
         ui.answer(ui.label(u"Label3"_s));
         QCOMPARE(ui.task(), u"no picture "_s);
         QCOMPARE(ui.w->engine().ScenesShown, 0);
@@ -464,10 +499,27 @@ private slots:
         ui.click(u"Command6"_s);
         QVERIFY(ui.w->engine().ScenesShown == 1 && ui.shown(u"Command7"_s));
         ui.click(u"Command5"_s); // the current exercise's button is disabled: no effect
+        QVERIFY(ui.shown(u"Command7"_s));
         ui.click(u"Command10"_s);
-        ui.click(u"Command1"_s);
+        ui.click(u"Command1"_s); // hidden now: no solution, no check
         ui.click(u"Command7"_s);
         QCOMPARE(ui.task(), u"no picture "_s);
+    }
+
+    // The window closed by its close box in the middle of a pass: gone; the next one starts afresh.
+    void closedMidPass()
+    {
+        {
+            const Window ui(Exercise::Picture2);
+            ui.startAt(4, 0, 10);
+            ui.answer(ui.label(u"Label3"_s));
+            QVERIFY(ui.w->close());
+        }
+        settle();
+        QVERIFY(!zeb::forms::loaded(FormName::zeb1702) && !findWindow(u"zeb1702"_s));
+        const Window again(Exercise::Picture2);
+        QCOMPARE(again.w->engine().ScenesShown, 0);
+        QCOMPARE(again.task(), u"no picture "_s);
     }
 };
 

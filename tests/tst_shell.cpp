@@ -6,6 +6,8 @@
 #include "windows.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QtTest>
 
@@ -234,6 +236,29 @@ private slots:
         settle();
         QCOMPARE(count("zeb::AboutWindow"), loaded(FormName::sobre) ? 1 : 0);
         QCOMPARE(count("zeb::MainMenu"), loaded(FormName::alap) ? 1 : 0);
+    }
+
+    // A window sent away while boxes are open, its own among them, goes only after the last one:
+    // a drill's wrong-answer box, then the about window's over it, then the drill's Salir.
+    void windowGoesAfterEveryOpenBox()
+    {
+        zeb::forms::show(FormName::alap);
+        QWidget *about = openAbout();
+        click(loaded(FormName::alap), u"AniButton3"_s); // 17/5; the about window stays
+        QPointer<QWidget> drill = loaded(FormName::zeb1705);
+        QVERIFY(drill && about->isVisible());
+        click(drill, u"Command1"_s);
+        control<QLineEdit>(drill, u"Text2"_s)->setText(u"mal"_s);
+        MessageCatcher catcher;
+        catcher.whileOpen = [&] {
+            catcher.whileOpen = [&] { click(drill, u"Command3"_s); };
+            QTest::mouseClick(control(about, u"Image2"_s), Qt::LeftButton);
+        };
+        click(drill, u"Command2"_s);
+        QCOMPARE(catcher.messages.size(), 2);
+        QCOMPARE(catcher.messages[1].title, u"Mi ez?"_s);
+        settle();
+        QVERIFY(!drill && loaded(FormName::alap) && loaded(FormName::alap)->isVisible());
     }
 
     // Last, as the application then stays in its closing state; the about window is open too.

@@ -68,6 +68,14 @@ QWidget *Form::setDesign(const QString &caption, const QColor &background, int w
     return client;
 }
 
+void Form::replaceBy(const std::function<bool()> &openOther)
+{
+    if (forms::loaded(m_name) != this)
+        return;
+    if (openOther())
+        forms::unload(this);
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     forms::unload(this);
@@ -120,11 +128,8 @@ void unload(FormName name)
     // handler has returned. Until then no search by name finds it.
     form->setObjectName(QString());
     // Under an open message box (the splash's timer runs on beneath one) the handler that showed
-    // the box is still running: the window goes once the box has closed.
-    if (QWidget *modal = QApplication::activeModalWidget())
-        QObject::connect(modal, &QObject::destroyed, form, &QObject::deleteLater);
-    else
-        form->deleteLater();
+    // it is still running, maybe on this very window: the window goes once every box has closed.
+    deleteWhenNoMessageOpen(form);
 }
 
 void unload(Form *form)

@@ -24,6 +24,9 @@ public:
     virtual void Form_Unload() {}
 
 protected:
+    // Puts another window in this one's place: `openOther` shows it, then this window is
+    // unloaded. A window already unloaded (a handler may still run on it) opens nothing.
+    void replaceBy(const std::function<bool()> &openOther);
     // Gives the window its caption, its background and a fixed client area, in twips, below its
     // menu bar; returns that area.
     QWidget *setDesign(const QString &caption, const QColor &background, int width, int height);

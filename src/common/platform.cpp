@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -13,6 +14,8 @@ namespace zeb {
 namespace {
 
 int beeps = 0;
+int openMessages = 0;
+QList<QPointer<QObject>> deletedAfterMessages;
 
 double logicalDpi()
 {
@@ -40,7 +43,22 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
         break;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    ++openMessages;
     box.exec();
+    if (--openMessages == 0) {
+        for (const QPointer<QObject> &object : std::exchange(deletedAfterMessages, {})) {
+            if (object)
+                object->deleteLater();
+        }
+    }
+}
+
+void deleteWhenNoMessageOpen(QObject *object)
+{
+    if (openMessages > 0)
+        deletedAfterMessages.append(object);
+    else
+        object->deleteLater();
 }
 
 void beep()

@@ -14,6 +14,9 @@ enum class MessageIcon { Exclamation, Information, Critical };
 
 // A modal message box with one OK button; returns when the learner has closed it.
 void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon);
+// Deletes the object at once if no message box is open, else once the last one has closed: a
+// handler that showed a box still runs on its window until the box returns.
+void deleteWhenNoMessageOpen(QObject *object);
 
 void beep();
 int beepCount(); // how many beeps so far, for tests

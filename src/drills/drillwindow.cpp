@@ -174,8 +174,7 @@ void DrillWindow::Command2_Click()
 
 void DrillWindow::Command3_Click()
 {
-    forms::show(FormName::alap);
-    forms::unload(this);
+    replaceBy([] { return forms::show(FormName::alap) != nullptr; });
 }
 
 void DrillWindow::Command4_Click()
@@ -192,8 +191,7 @@ void DrillWindow::Command4_Click()
 
 void DrillWindow::open(Exercise exercise)
 {
-    if (openExercise(exercise))
-        forms::unload(this);
+    replaceBy([exercise] { return openExercise(exercise); });
 }
 
 void DrillWindow::DrawNextItem(bool clearAnswer)

@@ -24,6 +24,9 @@ public:
 
     void Form_Load() override;
 
+    // The engine behind the window, for tests that check its state.
+    const DrillEngine &engine() const { return m_engine; }
+
 private:
     void buildControls(QWidget *client);
     QPushButton *addButton(QWidget *client, const char *name, const QString &caption, QRect twips,

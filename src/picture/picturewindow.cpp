@@ -630,15 +630,15 @@ void PictureWindow::chooseExercise(PictureExercise exercise)
 
 void PictureWindow::open(Exercise exercise)
 {
-    if (openExercise(exercise))
-        forms::unload(this);
+    replaceBy([exercise] { return openExercise(exercise); });
 }
 
 void PictureWindow::Command9_Click()
 {
-    Image1->setPicture({});
-    forms::show(FormName::alap);
-    forms::unload(this);
+    replaceBy([this] {
+        Image1->setPicture({});
+        return forms::show(FormName::alap) != nullptr;
+    });
 }
 
 } // namespace zeb

@@ -114,8 +114,7 @@ void MainMenu::Form_Load()
 
 void MainMenu::open(Exercise exercise)
 {
-    if (openExercise(exercise))
-        forms::unload(this);
+    replaceBy([exercise] { return openExercise(exercise); });
 }
 
 // Ends the program at once: the event loop stops, and no window runs its unload handler.
