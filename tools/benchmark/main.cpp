@@ -1,6 +1,6 @@
 // Speed and memory figures of the program, printed, never asserted:
 //   zeb_benchmark startup   time from process start until the menu is on screen
-//   zeb_benchmark picture   peak memory with the menu and the picture window in use
+//   zeb_benchmark memory W  peak memory with the menu and then window W (zeb1705, sobre...) open
 //   zeb_benchmark           windows opening, answer checks, scene pictures, about window, memory
 // Run with QT_QPA_PLATFORM=offscreen (or on a desktop).
 #include "common/exercises.h"
@@ -81,11 +81,15 @@ void settle()
 int startup()
 {
     zeb::startProgram();
+    double splash = -1;
+    if (QWidget *about = zeb::forms::loaded(FormName::sobre); about && about->isVisible())
+        splash = processAgeMs();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *menu = zeb::forms::loaded(FormName::alap);
         if (menu && menu->isVisible()) {
-            std::printf("menu on screen %.1f ms after process start\n", processAgeMs());
+            std::printf("splash on screen %.1f ms, menu on screen %.1f ms after process start\n",
+                        splash, processAgeMs());
             QCoreApplication::quit();
         }
     });
@@ -93,20 +97,78 @@ int startup()
     return QApplication::exec();
 }
 
+// Peak memory with the menu shown and then one window open and in use.
+int memoryWith(const QString &window)
+{
+    zeb::installFontSubstitutes();
+    QApplication::setStyle(u"Fusion"_s);
+    zeb::defineForms();
+    zeb::forms::show(FormName::alap)->grab();
+    const std::pair<QString, FormName> forms[] = {
+        {u"zeb1701"_s, FormName::zeb1701}, {u"zeb1705"_s, FormName::zeb1705},
+        {u"zeb1707"_s, FormName::zeb1707}, {u"zeb1710"_s, FormName::zeb1710},
+        {u"zeb1702"_s, FormName::zeb1702}, {u"sobre"_s, FormName::sobre}};
+    for (const auto &[name, form] : forms) {
+        if (name != window)
+            continue;
+        zeb::AboutOpenedFromMenu = 1;
+        if (form == FormName::zeb1702)
+            zeb::openExercise(zeb::Exercise::Picture2);
+        QWidget *w = zeb::forms::show(form);
+        if (form != FormName::sobre) {
+            zeb::forms::unload(FormName::alap);
+            w->findChild<QPushButton *>(form == FormName::zeb1702 ? u"Command6"_s : u"Command1"_s)
+                ->click();
+        }
+        w->grab();
+    }
+    settle();
+    std::printf("peak memory, menu then %s: %s\n", qPrintable(window),
+                qPrintable(procStatus("VmHWM:")));
+    return 0;
+}
+
 void drillWindows()
 {
-    QList<double> openings;
-    for (int i = 0; i < 50; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        QWidget *drill = zeb::forms::show(FormName::zeb1705);
-        drill->grab(); // the first paint
-        openings << timer.nsecsElapsed() / 1e6;
-        zeb::forms::unload(FormName::zeb1705);
+    const std::pair<FormName, zeb::DrillBank (*)()> drills[] = {{FormName::zeb1701, zeb::bank1701},
+                                                                {FormName::zeb1705, zeb::bank1705},
+                                                                {FormName::zeb1707, zeb::bank1707},
+                                                                {FormName::zeb1710, zeb::bank1710}};
+    for (const auto &[form, bank] : drills) {
+        QList<double> openings;
+        for (int i = 0; i < 30; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            zeb::forms::show(form)->grab(); // load, bank, first paint
+            openings << timer.nsecsElapsed() / 1e6;
+            zeb::forms::unload(form);
+            settle();
+        }
+        // A correct answer through the window: judged, appended, next sentence drawn.
+        QWidget *drill = zeb::forms::show(form);
+        const QString name = drill->objectName();
+        drill->findChild<QPushButton *>(u"Command1"_s)->click();
+        QList<double> clicks;
+        for (int i = 0; i < 20; ++i) {
+            auto *label9 = drill->findChild<QLabel *>(u"Label9"_s);
+            auto *label7 = drill->findChild<QLabel *>(u"Label7"_s);
+            for (const auto &row : bank()) {
+                if (QString::fromUtf16(row.infinitive) == label9->text() &&
+                    u' ' + QString::fromUtf16(row.end) == label7->text())
+                    drill->findChild<QLineEdit *>(u"Text2"_s)
+                        ->setText(QString::fromUtf16(row.verbForm));
+            }
+            QElapsedTimer timer;
+            timer.start();
+            drill->findChild<QPushButton *>(u"Command2"_s)->click();
+            clicks << timer.nsecsElapsed() / 1e6;
+        }
+        std::printf("%s: open (load, bank, first paint) median %.2f ms; right answer (check, "
+                    "running text, next item) median %.3f ms\n",
+                    qPrintable(name), median(openings), median(clicks));
+        zeb::forms::unload(form);
         settle();
     }
-    std::printf("drill window open (load, banks, first paint): median %.2f ms, best %.2f ms\n",
-                median(openings), *std::min_element(openings.begin(), openings.end()));
 
     zeb::DrillEngine engine(zeb::bank1710(), 34);
     engine.loadBank();
@@ -121,32 +183,10 @@ void drillWindows()
         int correct = 0;
         for (int i = 0; i < rounds; ++i)
             correct += engine.isCorrect(start, answer, end);
-        std::printf("one check of a %lld-character answer: %.4f ms (%s)\n",
+        std::printf("drill check of a %lld-character answer: %.4f ms (%s)\n",
                     static_cast<long long>(answer.size()), timer.nsecsElapsed() / 1e6 / rounds,
                     correct ? "right" : "wrong");
     }
-
-    // A correct answer through the window: judged, appended, next sentence drawn.
-    QWidget *drill = zeb::forms::show(FormName::zeb1710);
-    drill->findChild<QPushButton *>(u"Command1"_s)->click();
-    const auto bank = zeb::bank1710();
-    QList<double> clicks;
-    for (int i = 0; i < 30; ++i) {
-        auto *label9 = drill->findChild<QLabel *>(u"Label9"_s);
-        auto *label7 = drill->findChild<QLabel *>(u"Label7"_s);
-        for (const auto &row : bank) {
-            if (QString::fromUtf16(row.infinitive) == label9->text() &&
-                u' ' + QString::fromUtf16(row.end) == label7->text())
-                drill->findChild<QLineEdit *>(u"Text2"_s)
-                    ->setText(QString::fromUtf16(row.verbForm));
-        }
-        QElapsedTimer timer;
-        timer.start();
-        drill->findChild<QPushButton *>(u"Command2"_s)->click();
-        clicks << timer.nsecsElapsed() / 1e6;
-    }
-    std::printf("correct answer in the window (check, running text, next item): median %.3f ms\n",
-                median(clicks));
 }
 
 double msSince(const QElapsedTimer &timer)
@@ -262,22 +302,6 @@ void scenePictures()
     }
 }
 
-int pictureMemory()
-{
-    zeb::installFontSubstitutes();
-    QApplication::setStyle(u"Fusion"_s);
-    zeb::defineForms();
-    zeb::forms::show(FormName::alap)->grab();
-    QWidget *window = openPictureWindow();
-    zeb::forms::unload(FormName::alap);
-    window->findChild<QPushButton *>(u"Command6"_s)->click();
-    window->grab();
-    settle();
-    std::printf("peak memory with the menu and then the picture window open: %s\n",
-                qPrintable(procStatus("VmHWM:")));
-    return 0;
-}
-
 void aboutWindow()
 {
     zeb::AboutOpenedFromMenu = 1;
@@ -304,8 +328,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "startup") == 0)
         return startup();
-    if (argc > 1 && qstrcmp(argv[1], "picture") == 0)
-        return pictureMemory();
+    if (argc > 2 && qstrcmp(argv[1], "memory") == 0)
+        return memoryWith(QString::fromLatin1(argv[2]));
 
     zeb::installFontSubstitutes();
     QApplication::setStyle(u"Fusion"_s);
@@ -313,12 +337,6 @@ int main(int argc, char *argv[])
     zeb::forms::show(FormName::alap);
     settle();
     drillWindows();
-    zeb::forms::show(FormName::zeb1705)->grab();
-    settle();
-    std::printf("peak memory with the menu and a drill open: %s (resident now %s)\n",
-                qPrintable(procStatus("VmHWM:")), qPrintable(procStatus("VmRSS:")));
-    zeb::forms::unload(FormName::zeb1705);
-    settle();
     pictureWindow();
     scenePictures();
     aboutWindow();
