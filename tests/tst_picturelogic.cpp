@@ -16,13 +16,7 @@ using zeb::Verdict;
 
 namespace {
 
-zeb::SceneTables filledTables()
-{
-    zeb::SceneTables tables;
-    tables.FillSceneTables();
-    return tables;
-}
-const zeb::SceneTables tables = filledTables();
+const zeb::SceneTables &tables = zeb::SceneTables::filled();
 
 // "text" or "text / short" or "text / pronoun: p", as the built texts read.
 QString built(int scene, int code)

@@ -126,6 +126,15 @@ QFont designFont(const QString &family, double pointSize, bool bold)
     return font;
 }
 
+void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
+                QPalette::ColorRole text, const QColor &textColour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(background, backColour);
+    palette.setColor(text, textColour);
+    widget->setPalette(palette);
+}
+
 QString picturePath(int number)
 {
     return u":/pictures/%1"_s.arg(number);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -38,6 +39,10 @@ inline const QString arial = QStringLiteral("Arial");
 inline const QString timesNewRoman = QStringLiteral("Times New Roman");
 void installFontSubstitutes();
 QFont designFont(const QString &family, double pointSize, bool bold = false);
+
+// Sets two colours of the widget's palette: its background and its text.
+void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
+                QPalette::ColorRole text, const QColor &textColour);
 
 // The resource path of picture number `number` (the scene pictures).
 QString picturePath(int number);

@@ -24,15 +24,6 @@ constexpr QRect navigationPlaces[] = {
     {8280, 0, 495, 495}, {8760, 0, 495, 495}, {6840, 480, 495, 495}, {7560, 600, 1455, 495},
 };
 
-void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
-                QPalette::ColorRole text, const QColor &textColour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(background, backColour);
-    palette.setColor(text, textColour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 DrillWindow::DrillWindow(const DrillDescription &drill)

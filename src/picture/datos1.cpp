@@ -55,4 +55,14 @@ void SceneTables::FillSceneTables()
     FillSceneIndirectPronouns();
 }
 
+const SceneTables &SceneTables::filled()
+{
+    static const SceneTables tables = [] {
+        SceneTables t;
+        t.FillSceneTables();
+        return t;
+    }();
+    return tables;
+}
+
 } // namespace zeb

@@ -44,6 +44,8 @@ struct SceneTables
     void FillSceneIndirectPronouns();
     // All sixteen, in the order the window loads them.
     void FillSceneTables();
+    // Tables filled once, for whoever only reads them.
+    static const SceneTables &filled();
 };
 
 } // namespace zeb

@@ -48,15 +48,6 @@ const ExerciseButton exerciseButtons[] = {
     {PictureExercise::All, "Command4", u"Ejercicios 2 + 4 + 6"_s},
 };
 
-void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
-                QPalette::ColorRole text, const QColor &textColour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(background, backColour);
-    palette.setColor(text, textColour);
-    widget->setPalette(palette);
-}
-
 template <typename Control> Control *named(Control *control, const char *name, QRect twips)
 {
     control->setObjectName(QLatin1StringView(name));

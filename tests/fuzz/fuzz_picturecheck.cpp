@@ -6,11 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const zeb::SceneTables tables = [] {
-        zeb::SceneTables t;
-        t.FillSceneTables();
-        return t;
-    }();
+    const zeb::SceneTables &tables = zeb::SceneTables::filled();
     FuzzInput in{data, size};
     const int scene = in.byte() % zeb::SceneCount;
     const int code = zeb::FirstTaskCode + in.byte() % zeb::LastTaskCode;

@@ -255,8 +255,7 @@ void pictureWindow()
     zeb::forms::unload(FormName::zeb1702);
     settle();
 
-    zeb::SceneTables tables;
-    tables.FillSceneTables();
+    const zeb::SceneTables &tables = zeb::SceneTables::filled();
     QElapsedTimer timer;
     timer.start();
     const int rounds = 100;
