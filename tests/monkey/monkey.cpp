@@ -83,6 +83,8 @@ public:
     bool done() const { return m_actionsLeft <= 0 || m_failed; }
     int performed() const { return m_performed; }
     int runs() const { return m_runs; }
+    // A digest of every action taken: the same seed gives the same digest.
+    size_t traceHash() const { return m_traceHash; }
 
     // One run of the program, from its start to its end (Cerrar, or the last window closed).
     void runProgram()
@@ -103,6 +105,8 @@ private:
 
     void note(const QString &action)
     {
+        for (const QChar c : action) // FNV-1a, the same in every process
+            m_traceHash = (m_traceHash ^ c.unicode()) * 0x100000001b3ULL;
         m_trace << action;
         if (m_trace.size() > 60)
             m_trace.removeFirst();
@@ -456,6 +460,7 @@ private:
     int m_actionsLeft;
     int m_performed = 0;
     int m_runs = 0;
+    size_t m_traceHash = 0xcbf29ce484222325ULL;
     std::mt19937_64 m_random;
     QTimer m_tick;
     QStringList m_trace;
@@ -486,8 +491,10 @@ int main(int argc, char *argv[])
         if (monkey.failed())
             return 1;
         total += monkey.performed();
-        std::printf("seed %llu: %d actions in %d runs of the program, every check held\n",
-                    static_cast<unsigned long long>(seed), monkey.performed(), monkey.runs());
+        std::printf("seed %llu: %d actions in %d runs of the program (trace %016zx), every check "
+                    "held\n",
+                    static_cast<unsigned long long>(seed), monkey.performed(), monkey.runs(),
+                    monkey.traceHash());
     }
     std::printf("%d actions over %llu seeds\n", total, static_cast<unsigned long long>(seeds));
     return 0;
