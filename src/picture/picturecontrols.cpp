@@ -199,7 +199,11 @@ void PictureWindow::buildOptions(QWidget *client)
     Option3D9 = option(persons, "Option3D9", u"3&/33"_s, {3360, 420, 780, 375});
     for (OptionButton *p : {Option3D6, Option3D7, Option3D8, Option3D9}) {
         p->setFont(designFont(sansSerif, 9.75, true));
-        setColours(p, QPalette::Window, lightGrey, QPalette::WindowText, Qt::red);
+        // Red captions; a disabled person is greyed like any disabled option.
+        QPalette red = p->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            red.setColor(group, QPalette::WindowText, Qt::red);
+        p->setPalette(red);
     }
     auto *polite = named(new QLabel(u"Ud./Uds."_s, persons), "Label9", {4140, 420, 760, 375});
     polite->setFont(designFont(sansSerif, 8.25, true));
