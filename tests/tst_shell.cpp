@@ -1,5 +1,6 @@
 // The program's shell, driven offscreen: the splash, the background, the menu, the about window.
 #include "common/forms.h"
+#include "common/random.h"
 #include "messagecatcher.h"
 #include "shell/aboutflag.h"
 #include "shell/program.h"
@@ -238,16 +239,35 @@ private slots:
         QCOMPARE(count("zeb::MainMenu"), loaded(FormName::alap) ? 1 : 0);
     }
 
-    // A window sent away while boxes are open, its own among them, goes only after the last one:
-    // a drill's wrong-answer box, then the about window's over it, then the drill's Salir.
+    // A window sent away while boxes are open, its own among them, goes only after the last one
+    // and once its handler is over, even if that handler opens another box after them: a drill's
+    // box, the about window's over it, then the drill's Salir.
+    void windowGoesAfterEveryOpenBox_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("under the wrong-answer box") << 2 << 2;
+        QTest::newRow("under the capital warning, the wrong-answer box after") << 4 << 3;
+    }
     void windowGoesAfterEveryOpenBox()
     {
+        QFETCH(int, item);
+        QFETCH(int, boxes);
         zeb::forms::show(FormName::alap);
         QWidget *about = openAbout();
         click(loaded(FormName::alap), u"AniButton3"_s); // 17/5; the about window stays
         QPointer<QWidget> drill = loaded(FormName::zeb1705);
         QVERIFY(drill && about->isVisible());
+        struct FirstDraw : zeb::RandomSource
+        {
+            double value;
+            double uniform() override { return value; }
+        };
+        auto draw = std::make_unique<FirstDraw>();
+        draw->value = (item - 0.5) / 25;
+        zeb::setRandomSource(std::move(draw));
         click(drill, u"Command1"_s);
+        zeb::seedRandom(5);
         control<QLineEdit>(drill, u"Text2"_s)->setText(u"mal"_s);
         MessageCatcher catcher;
         catcher.whileOpen = [&] {
@@ -255,7 +275,7 @@ private slots:
             QTest::mouseClick(control(about, u"Image2"_s), Qt::LeftButton);
         };
         click(drill, u"Command2"_s);
-        QCOMPARE(catcher.messages.size(), 2);
+        QCOMPARE(catcher.messages.size(), boxes);
         QCOMPARE(catcher.messages[1].title, u"Mi ez?"_s);
         settle();
         QVERIFY(!drill && loaded(FormName::alap) && loaded(FormName::alap)->isVisible());

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLayout>
 #include <QPointer>
+#include <QTimer>
 
 namespace zeb {
 namespace {
@@ -15,12 +16,29 @@ struct Registry
 {
     QHash<FormName, forms::Factory> factories;
     QHash<FormName, QPointer<Form>> instances;
+    QList<QPointer<Form>> leaving; // unloaded, still to be deleted
 };
 
 Registry &registry()
 {
     static Registry r;
     return r;
+}
+
+// An unloaded window may still have a handler running: the one that unloaded it, or one under an
+// open message box (boxes open inside boxes). The only event loops inside handlers are those of
+// message boxes, so once none is open and the main loop runs, no handler is left.
+void deleteLeaving()
+{
+    if (openMessageCount() > 0)
+        return; // the last box to close asks again
+    for (const QPointer<Form> &form : std::exchange(registry().leaving, {}))
+        delete form.data();
+}
+
+void deleteLeavingSoon()
+{
+    QTimer::singleShot(0, qApp, &deleteLeaving);
 }
 
 // The window's name, which is also its objectName.
@@ -127,9 +145,9 @@ void unload(FormName name)
     // The window may be unloading itself from one of its own handlers: it goes once that
     // handler has returned. Until then no search by name finds it.
     form->setObjectName(QString());
-    // Under an open message box (the splash's timer runs on beneath one) the handler that showed
-    // it is still running, maybe on this very window: the window goes once every box has closed.
-    deleteWhenNoMessageOpen(form);
+    registry().leaving.append(form);
+    whenLastMessageCloses(&deleteLeavingSoon);
+    deleteLeavingSoon();
 }
 
 void unload(Form *form)
@@ -143,6 +161,8 @@ void discardAll()
     const auto instances = registry().instances;
     registry().instances.clear();
     for (const QPointer<Form> &form : instances)
+        delete form.data();
+    for (const QPointer<Form> &form : std::exchange(registry().leaving, {}))
         delete form.data();
 }
 

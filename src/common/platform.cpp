@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -15,7 +14,7 @@ namespace {
 
 int beeps = 0;
 int openMessages = 0;
-QList<QPointer<QObject>> deletedAfterMessages;
+std::function<void()> lastMessageClosed;
 
 double logicalDpi()
 {
@@ -45,20 +44,18 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
     box.setStandardButtons(QMessageBox::Ok);
     ++openMessages;
     box.exec();
-    if (--openMessages == 0) {
-        for (const QPointer<QObject> &object : std::exchange(deletedAfterMessages, {})) {
-            if (object)
-                object->deleteLater();
-        }
-    }
+    if (--openMessages == 0 && lastMessageClosed)
+        lastMessageClosed();
 }
 
-void deleteWhenNoMessageOpen(QObject *object)
+int openMessageCount()
 {
-    if (openMessages > 0)
-        deletedAfterMessages.append(object);
-    else
-        object->deleteLater();
+    return openMessages;
+}
+
+void whenLastMessageCloses(std::function<void()> action)
+{
+    lastMessageClosed = std::move(action);
 }
 
 void beep()

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -15,9 +16,9 @@ enum class MessageIcon { Exclamation, Information, Critical };
 
 // A modal message box with one OK button; returns when the learner has closed it.
 void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon);
-// Deletes the object at once if no message box is open, else once the last one has closed: a
-// handler that showed a box still runs on its window until the box returns.
-void deleteWhenNoMessageOpen(QObject *object);
+// How many message boxes are open, one inside the other; and what runs when the last one closes.
+int openMessageCount();
+void whenLastMessageCloses(std::function<void()> action);
 
 void beep();
 int beepCount(); // how many beeps so far, for tests
