@@ -2,7 +2,7 @@
 // message boxes they show are caught and closed by MessageCatcher.
 #include "common/forms.h"
 #include "common/platform.h"
-#include "common/random.h"
+#include "draws.h"
 #include "drills/drillbank.h"
 #include "messagecatcher.h"
 #include "shell/program.h"
@@ -43,24 +43,6 @@ const auto facts = [](int n) { return std::cref(drills[(n > 1) + (n > 5) + (n > 
 const QString endText =
     u"El ejercicio ha terminado. Si quiere recomenzarlo, haga clic en \"Recomenzar\"."_s;
 
-// The first draw gives `first`, every later one the first item left in the pool.
-struct ScriptedDraws : zeb::RandomSource
-{
-    explicit ScriptedDraws(double first) : first(first) {}
-    double uniform() override { return std::exchange(first, 0.0); }
-    double first;
-};
-
-// The messages caught so far as "title / text", each marked unless a warning with one button.
-QStringList take(MessageCatcher &catcher)
-{
-    QStringList out;
-    for (const CaughtMessage &m : std::exchange(catcher.messages, {}))
-        out << m.title + u" / "_s + m.text +
-                   (m.icon == QMessageBox::Warning && m.buttonCount == 1 ? u""_s : u" (odd box)"_s);
-    return out;
-}
-
 // An opened drill window, its controls and what the learner does in it.
 struct Window
 {
@@ -94,10 +76,11 @@ struct Window
             --k;
         return k;
     }
-    // Presses "&Comenzar" or "&Recomenzar" with `item` drawn from the full pool.
+    // Presses "&Comenzar" or "&Recomenzar" with `item` drawn from the full pool; every later
+    // draw gives the first item left.
     bool startAt(int item) const
     {
-        zeb::setRandomSource(std::make_unique<ScriptedDraws>((item - 0.5) / d.bank().size()));
+        scriptDraws({(item - 0.5) / d.bank().size(), 0.0});
         button(u"Command1"_s)->click();
         return shownItem() == item;
     }
@@ -166,7 +149,7 @@ private slots:
         ui.box()->setText(u"abc"_s);
         const QString before = ui.state();
         ui.button(u"Command4"_s)->click();
-        QCOMPARE(take(catcher), QStringList{d.title() + help});
+        QCOMPARE(catcher.take(QMessageBox::Warning), QStringList{d.title() + help});
         QCOMPARE(zeb::beepCount(), beeps);
         QCOMPARE(ui.state(), before);
 
@@ -190,14 +173,15 @@ private slots:
                     ui.button(u"Command2"_s)->click();
             }
             QCOMPARE(order.size(), d.passLength);
-            QCOMPARE(take(catcher), QStringList{d.title() + u" / "_s + endText});
+            QCOMPARE(catcher.take(QMessageBox::Warning),
+                     QStringList{d.title() + u" / "_s + endText});
             QCOMPARE(zeb::beepCount(), beeps + pass);
             QCOMPARE(ui.state(), sentences + u"|&Recomenzar|Si&guiente disabled|&Ayuda|||||"_s);
             QCOMPARE(ui.w->focusWidget(), ui.button(u"Command1"_s));
             // Enter in the answer box does nothing once the pass is over.
             ui.box()->setText(str(d.row(order.last()).verbForm));
             QTest::keyClick(ui.box(), Qt::Key_Return);
-            QCOMPARE(take(catcher), QStringList());
+            QCOMPARE(catcher.take(QMessageBox::Warning), QStringList());
             QCOMPARE(ui.text5(), sentences);
             QVERIFY(ui.startAt(order.first()));
         }
@@ -263,7 +247,7 @@ private slots:
         for (const QChar c : outcome.remove(u'+'))
             expected << (c == u'C' ? ui.d.capitalTitle + u" / ¡Atención a las mayúsculas!"_s
                                    : ui.d.title() + u" / No es correcto. Vuelva a probarlo."_s);
-        QCOMPARE(take(catcher), expected);
+        QCOMPARE(catcher.take(QMessageBox::Warning), expected);
         QCOMPARE(zeb::beepCount(), beeps + expected.size());
         if (accepted) {
             QCOMPARE(ui.text5(), after);

@@ -1,6 +1,7 @@
 // The exercise logic without windows: the item banks, the drill engine and the accent keys.
 #include "common/accentkeys.h"
 #include "common/random.h"
+#include "draws.h"
 #include "drills/drillengine.h"
 
 #include <QSet>
@@ -42,14 +43,6 @@ QList<int> answerFirst(DrillEngine &engine, int count)
     }
     return drawn;
 }
-
-// Gives the numbers it was handed, over and over.
-struct ScriptedSource : zeb::RandomSource
-{
-    QList<double> values;
-    qsizetype next = 0;
-    double uniform() override { return values.at(next++ % values.size()); }
-};
 
 } // namespace
 
@@ -184,9 +177,7 @@ void LogicTest::drawsFollowTheirSourceAndDifferAtOnce()
     // Passes started within the same millisecond still begin differently.
     QVERIFY(openings.size() > 190);
 
-    auto scripted = std::make_unique<ScriptedSource>();
-    scripted->values = {0.0, 0.999999, 0.5};
-    zeb::setRandomSource(std::move(scripted));
+    scriptDraws({0.0, 0.999999, 0.5});
     DrillEngine engine = loaded(5, 25);
     const QList<int> drawn = answerFirst(engine, 3);
     // The first and the last item, then the middle of the 23 left.

@@ -4,6 +4,7 @@
 #include "common/forms.h"
 #include "common/platform.h"
 #include "common/random.h"
+#include "draws.h"
 #include "messagecatcher.h"
 #include "picture/picturewindow.h"
 #include "shell/program.h"
@@ -18,28 +19,10 @@ using zeb::FormName;
 
 namespace {
 
-// Every draw gives the same number: the scene at that place among those left.
-struct FixedDraws : zeb::RandomSource
-{
-    explicit FixedDraws(double value) : value(value) {}
-    double uniform() override { return value; }
-    double value;
-};
-
 const QString wrongLine = u"No es correcto. Vuelva a probarlo. ¡Atención a la ortografía!"_s;
 const QString endTitle = u"ZEB 17, ejercicios 2, 4 y 6"_s;
 const QString endText =
     u"El ejercicio ha terminado. Si quiere recomenzarlo, pulse sobre \"Comenzar\"."_s;
-
-// The caught messages as "title / text", each marked unless it has `icon` and one button.
-QStringList take(MessageCatcher &catcher, QMessageBox::Icon icon)
-{
-    QStringList out;
-    for (const CaughtMessage &m : std::exchange(catcher.messages, {}))
-        out << m.title + u" / "_s + m.text +
-                   (m.icon == icon && m.buttonCount == 1 ? u""_s : u" (odd box)"_s);
-    return out;
-}
 
 // The picture window opened for one exercise, its controls and the learner's actions.
 struct Window
@@ -62,10 +45,11 @@ struct Window
     int scene() const { return w->engine().SceneIndex; }
     QString picture() const { return get(u"Image1"_s)->property("picture").toString(); }
 
-    // Comenzar with `scene` drawn, `first` being the first scene of the range.
+    // Comenzar with `scene` drawn, `first` being the first scene of the range; every later draw
+    // gives the scene at the same place among those left.
     void startAt(int scene, int first, int size) const
     {
-        zeb::setRandomSource(std::make_unique<FixedDraws>((scene - first + 0.5) / size));
+        scriptDraws({(scene - first + 0.5) / size});
         click(u"Command6"_s);
     }
     void answer(const QString &text) const
@@ -248,7 +232,7 @@ private slots:
         QVERIFY(ui.scene() != 0 && ui.w->engine().ScenesShown == 2);
         QCOMPARE(ui.box()->text(), QString());
         QVERIFY(!ui.shown(u"Label4"_s));
-        QCOMPARE(take(catcher, QMessageBox::Critical), QStringList());
+        QCOMPARE(catcher.take(QMessageBox::Critical), QStringList());
         // An empty statement ends the check without a sound.
         ui.box()->setText(u"    "_s);
         ui.click(u"Command7"_s);
@@ -274,9 +258,9 @@ private slots:
             QVERIFY(solution.startsWith(u"¿Le"_s) || solution.startsWith(u"¿"_s));
             ui.answer(solution);
             if (answered < 5)
-                QCOMPARE(take(catcher, QMessageBox::Critical), QStringList());
+                QCOMPARE(catcher.take(QMessageBox::Critical), QStringList());
         }
-        QCOMPARE(take(catcher, QMessageBox::Critical), QStringList{endTitle + u" / "_s + endText});
+        QCOMPARE(catcher.take(QMessageBox::Critical), QStringList{endTitle + u" / "_s + endText});
         QCOMPARE(ui.task(), u"no picture "_s);
         QCOMPARE(ui.w->engine().ScenesShown, 0);
         // The next Comenzar starts a fresh pass.
@@ -291,7 +275,7 @@ private slots:
         MessageCatcher catcher;
         ui.get(u"Command16"_s)->setFocus();
         ui.click(u"Command15"_s);
-        const QStringList help = take(catcher, QMessageBox::Information);
+        const QStringList help = catcher.take(QMessageBox::Information);
         QCOMPARE(help.size(), 1);
         QVERIFY(help[0].startsWith(
             u"ZEB 17: Ayuda / Si necesita ayuda sobre los elementos de la oración (palabras), "
@@ -302,20 +286,20 @@ private slots:
 
         auto *image = ui.get(u"Image1"_s);
         QTest::mouseClick(image, Qt::LeftButton);
-        QCOMPARE(take(catcher, QMessageBox::Information), QStringList()); // no scene yet
+        QCOMPARE(catcher.take(QMessageBox::Information), QStringList()); // no scene yet
         ui.startAt(7, 0, 10);
         ui.click(u"Command15"_s);
-        take(catcher, QMessageBox::Information);
+        catcher.take(QMessageBox::Information);
         QCOMPARE(ui.w->focusWidget(), ui.box());
         QTest::mouseClick(image, Qt::LeftButton);
         QCOMPARE(
-            take(catcher, QMessageBox::Information),
+            catcher.take(QMessageBox::Information),
             QStringList{u"Las partes de la oración / 5\r\nTeresa\r\ncolocar\r\njarrón\r\nmesa"_s});
         ui.click(u"Option3D6"_s);
         ui.startAt(5, 0, 10);
         image->setFocus();
         QTest::keyClick(image, Qt::Key_Space);
-        QCOMPARE(take(catcher, QMessageBox::Information),
+        QCOMPARE(catcher.take(QMessageBox::Information),
                  QStringList{u"Las partes de la oración / mañana\r\nregar\r\nflores\r\n"_s});
     }
 

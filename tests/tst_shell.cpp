@@ -1,6 +1,7 @@
 // The program's shell, driven offscreen: the splash, the background, the menu, the about window.
 #include "common/forms.h"
 #include "common/random.h"
+#include "draws.h"
 #include "messagecatcher.h"
 #include "shell/aboutflag.h"
 #include "shell/program.h"
@@ -258,14 +259,7 @@ private slots:
         click(loaded(FormName::alap), u"AniButton3"_s); // 17/5; the about window stays
         QPointer<QWidget> drill = loaded(FormName::zeb1705);
         QVERIFY(drill && about->isVisible());
-        struct FirstDraw : zeb::RandomSource
-        {
-            double value;
-            double uniform() override { return value; }
-        };
-        auto draw = std::make_unique<FirstDraw>();
-        draw->value = (item - 0.5) / 25;
-        zeb::setRandomSource(std::move(draw));
+        scriptDraws({(item - 0.5) / 25});
         click(drill, u"Command1"_s);
         zeb::seedRandom(5);
         control<QLineEdit>(drill, u"Text2"_s)->setText(u"mal"_s);

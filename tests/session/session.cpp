@@ -2,6 +2,7 @@
 // drill 17/5, a pass of picture exercise 4 and the about window. Run alone, or under valgrind.
 #include "common/forms.h"
 #include "drills/drillwindow.h"
+#include "messagecatcher.h"
 #include "shell/program.h"
 
 #include <QtTest>
@@ -12,17 +13,6 @@ using namespace Qt::StringLiterals;
 using zeb::FormName;
 
 namespace {
-
-QStringList messages; // the titles of the boxes closed
-
-// Closes every message box with its OK button once it is open.
-void closeMessages()
-{
-    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-        messages << box->windowTitle();
-        box->button(QMessageBox::Ok)->click();
-    }
-}
 
 void click(FormName window, const char *name)
 {
@@ -86,9 +76,7 @@ void session()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, &closeMessages);
-    closer.start(5);
+    MessageCatcher catcher; // closes every box with its OK button
     zeb::startProgram();
     // The session begins once the splash has given way to the menu.
     QTimer start;
@@ -103,6 +91,9 @@ int main(int argc, char *argv[])
     QTimer::singleShot(60'000, [] { QCoreApplication::exit(2); }); // a session never takes this
     const int code = QApplication::exec();
     zeb::forms::discardAll();
+    QStringList messages;
+    for (const CaughtMessage &m : catcher.messages)
+        messages << m.title;
     const QStringList expected = {u"Ejercicio 17/5"_s, u"ZEB 17, ejercicios 2, 4 y 6"_s,
                                   u"Mi ez?"_s};
     std::printf("session ended with %d; messages: %s\n", code, qPrintable(messages.join(u", "_s)));

@@ -26,6 +26,18 @@ public:
     }
 
     QList<CaughtMessage> messages;
+
+    // The messages caught so far as "title / text", each marked unless it has `icon` and one
+    // button; they are forgotten.
+    QStringList take(QMessageBox::Icon icon)
+    {
+        QStringList out;
+        for (const CaughtMessage &m : std::exchange(messages, {}))
+            out << m.title + QStringLiteral(" / ") + m.text +
+                       (m.icon == icon && m.buttonCount == 1 ? QString()
+                                                             : QStringLiteral(" (odd box)"));
+        return out;
+    }
     // Runs while a box is open, before it is closed: what a learner's stray clicks would do.
     std::function<void()> whileOpen;
 
