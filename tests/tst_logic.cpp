@@ -1,47 +1,82 @@
-// The exercise logic without windows: the item banks, the drill engine and the accent keys.
+// The exercise logic without windows: the drill engine with every item of every bank, the
+// accent keys, and the picture engine with the learner's choices, the texts the builder makes
+// for every task of every scene, the judgement of the learner's sentence and the passes.
 #include "common/accentkeys.h"
-#include "common/random.h"
-#include "draws.h"
+#include "drills/drilldescriptions.h"
 #include "drills/drillengine.h"
+#include "picture/pictureengine.h"
+#include "testsupport.h"
 
 #include <QSet>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using zeb::DrillBank;
+using zeb::Activity;
 using zeb::DrillEngine;
+using zeb::DrillVerdict;
+using zeb::Exercise;
+using zeb::Person;
+using zeb::PictureEngine;
+using zeb::QuestionType;
+using zeb::Verdict;
 
 namespace {
 
-QString text(const char16_t *value)
-{
-    return QString::fromUtf16(value);
-}
+const zeb::DrillDescription *const drills[] = {&zeb::drill1701(), &zeb::drill1705(),
+                                               &zeb::drill1707(), &zeb::drill1710()};
 
-DrillBank bankFor(int drill)
+// The engine with item `item` (1..N) on display: the first draw picks it.
+DrillEngine showing(const zeb::DrillDescription &drill, int item)
 {
-    return drill == 1   ? zeb::bank1701()
-           : drill == 5 ? zeb::bank1705()
-           : drill == 7 ? zeb::bank1707()
-                        : zeb::bank1710();
-}
-
-DrillEngine loaded(int drill, int passLength)
-{
-    DrillEngine engine(bankFor(drill), passLength);
-    engine.loadBank();
+    DrillEngine engine(drill.bank(), drill.passLength, drill.tightOpeningSign);
+    scriptDraws({(item - 0.5) / engine.ItemCount()});
+    engine.start();
     return engine;
 }
 
-// Draws and answers `count` items; returns them in the order drawn.
-QList<int> answerFirst(DrillEngine &engine, int count)
+// The answer as the window takes it: the capital rule first, then the verdict.
+DrillVerdict answer(DrillEngine &engine, const QString &text)
 {
-    QList<int> drawn;
-    for (int i = 0; i < count && engine.DrawNextItem(); ++i) {
-        drawn << engine.CurrentItem;
-        engine.recordCorrectAnswer();
+    const auto capital = engine.capitalize(text);
+    return capital ? engine.check(capital->text) : DrillVerdict::Wrong;
+}
+
+const Activity activities[] = {Activity::Statement, Activity::Question, Activity::Answer};
+const QuestionType types[] = {QuestionType::General, QuestionType::PartialI,
+                              QuestionType::PartialII};
+const Person persons[] = {Person::First, Person::Second, Person::Third, Person::Polite};
+
+QString text(const char16_t *piece)
+{
+    return QString::fromUtf16(piece);
+}
+
+// The engine of exercise 2 + 4 + 6 with the learner's choice made and scene `scene` drawn.
+PictureEngine taskOn(int scene, Activity a, QuestionType t, Person p)
+{
+    PictureEngine engine;
+    engine.setExercise(Exercise::Picture246);
+    engine.chooseActivity(a);
+    engine.chooseType(t);
+    engine.choosePerson(p);
+    scriptDraws({(scene + 0.5) / zeb::SceneCount});
+    engine.startTask();
+    return engine;
+}
+
+// Every choice that the options allow, as (activity, type, person).
+template <typename F> void forEachChoice(F f)
+{
+    for (const Activity a : activities) {
+        for (const QuestionType t : types) {
+            for (const Person p : persons) {
+                PictureEngine engine;
+                engine.chooseActivity(a);
+                if (engine.isPersonEnabled(p) && (engine.typesEnabled() || t == types[0]))
+                    f(a, engine.typesEnabled() ? t : QuestionType::None, p);
+            }
+        }
     }
-    return drawn;
 }
 
 } // namespace
@@ -52,177 +87,399 @@ class LogicTest : public QObject
 
 private slots:
     void init() { zeb::seedRandom(17); }
-    void bankShapes_data();
-    void bankShapes();
-    void bankKeys();
-    void passDrawsEveryItemOnceAndRefills();
-    void drawsFollowTheirSourceAndDifferAtOnce();
-    void capitalRule_data();
-    void capitalRule();
-    void accentKeys();
+
+    // Every item of every bank, as the learner would type its form.
+    void everyItemAcceptsItsOwnFormOnly()
+    {
+        const QStringList hints = {u""_s, u"1"_s, u"2"_s, u"1 1"_s, u"2 2"_s, u"3 3"_s};
+        for (const zeb::DrillDescription *drill : drills) {
+            const zeb::DrillDescription &d = *drill;
+            QVERIFY(d.passLength >= 1 && d.passLength <= int(d.bank().size()));
+            for (int item = 1; item <= int(d.bank().size()); ++item) {
+                DrillEngine engine = showing(d, item);
+                const zeb::DrillItem shown = *engine.item();
+                const QString form = engine.expectedForm();
+                const QString where = u"item %1: %2 ... %3"_s.arg(item).arg(shown.start, shown.end);
+                QVERIFY2(!shown.infinitive.isEmpty() && hints.contains(shown.personHint),
+                         qPrintable(where));
+                QVERIFY2(shown.end.endsWith(u'.') || shown.end.endsWith(u'?') ||
+                             shown.end.endsWith(u'!'),
+                         qPrintable(where));
+                QCOMPARE(shown.start.contains(u'¿'), shown.end.contains(u'?'));
+                // A sentence that opens with the gap opens with a capital letter.
+                const bool gapFirst = zeb::opensWithGap(shown.start);
+                QCOMPARE(form.front().isUpper(), gapFirst);
+                const QString lower = form.front().toLower() + form.mid(1);
+                QCOMPARE(engine.capitalize(lower)->wasLowerCase, gapFirst);
+
+                for (const QString &wrong : {form + u'x', form.chopped(1), lower.toUpper()}) {
+                    DrillEngine judged = engine;
+                    QVERIFY2(answer(judged, wrong) == DrillVerdict::Wrong, qPrintable(where));
+                    QCOMPARE(judged.AnsweredCount(), 0);
+                }
+                for (const QString &right :
+                     {form, u"  "_s + form + u' ', form.normalized(QString::NormalizationForm_D)}) {
+                    DrillEngine judged = engine;
+                    QVERIFY2(answer(judged, right) != DrillVerdict::Wrong,
+                             qPrintable(where + right));
+                    QVERIFY(!judged.isAvailable(item));
+                }
+                // Elsewhere the case counts.
+                DrillEngine judged = engine;
+                QCOMPARE(answer(judged, form.front().toUpper() + form.mid(1)) ==
+                             DrillVerdict::Wrong,
+                         !gapFirst);
+            }
+        }
+    }
+
+    // A pass draws each item at most once, ends after its length and starts afresh.
+    void passRunsToItsLength()
+    {
+        for (const zeb::DrillDescription *drill : drills) {
+            DrillEngine engine(drill->bank(), drill->passLength, drill->tightOpeningSign);
+            QVERIFY(!engine.item() && !engine.passEnded());
+            for (int pass = 0; pass < 2; ++pass) {
+                engine.start();
+                QVERIFY(!engine.passEnded());
+                QSet<QString> seen;
+                DrillVerdict verdict = DrillVerdict::Right;
+                for (int answered = 0; verdict == DrillVerdict::Right; ++answered) {
+                    QCOMPARE(engine.AnsweredCount(), answered);
+                    const zeb::DrillItem item = *engine.item();
+                    QVERIFY(!seen.contains(item.start + item.end));
+                    seen << item.start + item.end;
+                    const QString form = engine.expectedForm();
+                    verdict = engine.check(form);
+                    // The running text gets the completed sentence, ending in a blank.
+                    const QString sentence = engine.completedSentence();
+                    QVERIFY(sentence.startsWith(item.start) && sentence.contains(form) &&
+                            sentence.endsWith(item.end + u' '));
+                    const bool tightSign = item.start == u"¿"_s || item.start == u"¡"_s;
+                    QCOMPARE(sentence.startsWith(item.start + form),
+                             tightSign && drill->tightOpeningSign);
+                }
+                QCOMPARE(verdict, DrillVerdict::PassEnded);
+                QCOMPARE(seen.size(), engine.PassLength());
+                QVERIFY(engine.passEnded() && engine.AnsweredCount() == 0);
+                for (int item = 1; item <= engine.ItemCount(); ++item)
+                    QVERIFY(engine.isAvailable(item));
+                // After the end nothing more is taken until the next start.
+                QCOMPARE(engine.check(engine.expectedForm()), DrillVerdict::Wrong);
+            }
+        }
+    }
+
+    // A draw picks uniformly among the items left: r in [0, 1) maps to floor(r * left).
+    void drawsFollowTheirSource()
+    {
+        DrillEngine engine(drills[1]->bank(), drills[1]->passLength);
+        scriptDraws({0.0, 0.0, 0.9999999});
+        engine.start();
+        const QString first = engine.item()->start;
+        engine.check(engine.expectedForm()); // answered: the next r = 0 takes the next item
+        QVERIFY(engine.item()->start != first);
+        engine.check(engine.expectedForm());
+        DrillEngine last = showing(*drills[1], engine.ItemCount());
+        QCOMPARE(engine.item()->start, last.item()->start);
+
+        auto draws = [](quint64 seed) { // a seed makes the draws repeatable
+            zeb::seedRandom(seed);
+            QList<int> out;
+            for (int i = 0; i < 50; ++i)
+                out << zeb::drawIndex(1000);
+            return out;
+        };
+        QVERIFY(draws(5) == draws(5) && draws(5) != draws(6));
+    }
+
+    // The capital rule: "-" when there is no letter to judge, "^" when a letter was made upper
+    // case.
+    void capitalRule()
+    {
+        for (const auto &[typed, result] : {std::pair{u"  él dijo  "_s, u"^Él dijo"_s},
+                                            {u"Ñandú"_s, u"Ñandú"_s},
+                                            {u"\tx"_s, u"\tx"_s},
+                                            {u"1a"_s, u"1a"_s},
+                                            {u"𐐨x"_s, u"^𐐀x"_s},
+                                            {u""_s, u"-"_s},
+                                            {u"   "_s, u"-"_s}}) {
+            const auto capital = zeb::capitalizeFirstLetter(typed);
+            QCOMPARE(!capital ? u"-"_s : (capital->wasLowerCase ? u"^"_s : u""_s) + capital->text,
+                     result);
+        }
+        QVERIFY(zeb::opensWithGap(u" ¿ "_s) && zeb::opensWithGap({}) &&
+                !zeb::opensWithGap(u"Yo"_s));
+        QCOMPARE(zeb::trimBlanks(u"  a b \t "_s), u"a b \t"_s);
+    }
+
+    // Every character a keyboard types: the table's keys translate, all others stay.
+    void accentKeys()
+    {
+        const QString help = zeb::accentKeyHelp();
+        for (char16_t c = 0; c < 0x250; ++c) {
+            const QChar typed(c);
+            QChar inDrill = typed, inPicture = typed;
+            for (const zeb::AccentKey &key : zeb::AccentKeyTable) {
+                if (key.typed == c) {
+                    inPicture = QChar(key.inserted);
+                    inDrill = key.inDrills ? inPicture : typed;
+                    QVERIFY(help.contains(QString(inPicture) + u" = "_s + typed));
+                }
+            }
+            QCOMPARE(zeb::translateAccentKey(typed, zeb::AccentKeySet::PictureExercise), inPicture);
+            QCOMPARE(zeb::translateAccentKey(typed, zeb::AccentKeySet::VerbDrill), inDrill);
+        }
+        QCOMPARE(help.count(u"\r\n"_s), qsizetype(zeb::AccentKeyTable.size()));
+    }
+
+    // The worked examples, as the learner chooses them: the model | the pronoun answer | the
+    // question an answer task puts ("*": not looked at).
+    void learnerChoices_data()
+    {
+        QTest::addColumn<QString>("row");
+        // clang-format off
+        const char16_t *rows[] = {
+        u"3 S - 3|Ayer Carmen le escribió una carta a Juan.||",
+        u"3 S - 1|Ayer le escribí una carta a Juan.||",
+        u"3 Q G 3|¿Le escribió Carmen una carta a Juan ayer?||",
+        u"3 Q G U|¿Le escribió usted una carta a Juan ayer?||",
+        u"3 Q 1 3|¿Qué hizo Carmen ayer?||",
+        u"3 Q 1 2|¿Qué hiciste ayer?||",
+        u"3 Q 1 U|¿Qué hizo usted ayer?||",
+        u"3 Q 2 3|¿A quién le escribió Carmen una carta ayer?||",
+        u"3 Q 2 2|¿A quién le escribiste una carta ayer?||",
+        u"3 Q 2 U|¿A quién le escribió usted una carta ayer?||",
+        u"3 A G 3|Sí, le escribió una carta a Juan.|Sí, se la escribió.|¿Le escribió Carmen una carta a Juan ayer?",
+        u"3 A 1 3|Le escribió una carta a Juan.||¿Qué hizo Carmen ayer?",
+        u"3 A 2 3|Se la escribió a Juan.||¿A quién le escribió Carmen una carta ayer?",
+        u"3 A 2 1|Se la escribí a Juan.||¿A quién le escribiste una carta ayer?",
+        u"8 Q 1 U|¿Qué hicieron ustedes a las tres?||",
+        u"8 A G 3|Sí, tendieron la ropa.|Sí, la tendieron.|¿Tendieron Eva y Dolores la ropa a las tres?",
+        };
+        // clang-format on
+        for (const char16_t *row : rows)
+            QTest::newRow(qPrintable(text(row).section(u'|', 0, 0))) << text(row);
+    }
+    void learnerChoices()
+    {
+        QFETCH(QString, row);
+        const QStringList key = row.section(u'|', 0, 0).split(u' ');
+        const auto pick = [](const QString &code, const QString &codes, auto values) {
+            return values[codes.indexOf(code)];
+        };
+        const PictureEngine engine =
+            taskOn(key[0].toInt(), pick(key[1], u"SQA"_s, activities),
+                   pick(key[2], u"G12-"_s, std::array{types[0], types[1], types[2], types[0]}),
+                   pick(key[3], u"123U"_s, persons));
+        const zeb::ShownForms shown = engine.solution();
+        const QString question = row.section(u'|', 3);
+        QCOMPARE(shown.Text1 + u'|' + shown.Text4 + u'|' +
+                     (question == u"*"_s ? question : engine.question()),
+                 row.section(u'|', 1));
+        QVERIFY(engine.taskOpen());
+    }
+
+    // Every task of every scene: the texts follow the rules of Spanish and of the scene's row,
+    // and each accepted form is accepted, the others are not.
+    void everyTaskOfEveryScene()
+    {
+        const QHash<QString, QString> pronounOf = {{u"un"_s, u"lo"_s},   {u"el"_s, u"lo"_s},
+                                                   {u"una"_s, u"la"_s},  {u"la"_s, u"la"_s},
+                                                   {u"los"_s, u"los"_s}, {u"las"_s, u"las"_s}};
+        for (int k = 0; k < zeb::SceneCount; ++k) {
+            const zeb::SceneRow &row = zeb::sceneRows()[k];
+            const QString qw = text(row.questionWord), time = text(row.time),
+                          place = text(row.place), object = text(row.object);
+            const bool clock = time.startsWith(u"a la"_s);
+            QVERIFY(qw != u"A qué hora"_s || clock);
+            QVERIFY(qw != u"Dónde"_s || place.startsWith(u" en "_s));
+            if (qw == u"A quién"_s || row.indirectPronoun[0])
+                QVERIFY(place.startsWith(u" a "_s) || place.startsWith(u" al "_s));
+            if (row.indirectPronoun[0])
+                QCOMPARE(text(row.indirectPronoun),
+                         place.startsWith(u" a los"_s) || place.startsWith(u" a las"_s) ? u"les "_s
+                                                                                        : u"le "_s);
+            // The object pronoun agrees with the object; "se" stands for an indirect object.
+            const QString pronouns = text(row.objectPronouns);
+            if (!object.isEmpty()) {
+                QCOMPARE(pronouns.trimmed().section(u' ', -1),
+                         pronounOf.value(object.section(u' ', 1, 1), u"lo"_s));
+                QCOMPARE(pronouns.startsWith(u"se "_s), row.indirectPronoun[0] != 0);
+            }
+            QVERIFY(object.contains(text(row.objectWord)) && place.contains(text(row.placeWord)));
+            QCOMPARE(text(row.thirdPerson).endsWith(u"ron"_s), zeb::isPluralScene(k));
+
+            forEachChoice([&](Activity a, QuestionType t, Person p) {
+                PictureEngine engine = taskOn(k, a, t, p);
+                const zeb::SceneTexts texts = engine.texts();
+                const QString where =
+                    u"scene %1 task %2: %3"_s.arg(k).arg(engine.taskCode()).arg(texts.ExpectedText);
+                QCOMPARE(texts.PolitePronoun, zeb::isPluralScene(k) ? u"ustedes"_s : u"usted"_s);
+                const zeb::ShownForms shown = engine.solution();
+                // The short form is the model without its time, where a time can be left out.
+                const bool asksTime =
+                    t == QuestionType::PartialI ||
+                    (t == QuestionType::PartialII && (qw == u"Cuándo"_s || qw.endsWith(u"hora"_s)));
+                QCOMPARE(shown.Text5.isEmpty(),
+                         a == Activity::Answer || (a == Activity::Question && asksTime));
+                QVERIFY(shown.Text5.isEmpty() ||
+                        shown.Text5.toLower() == shown.Text1.toLower()
+                                                     .remove(time)
+                                                     .simplified()
+                                                     .replace(u" ?"_s, u"?"_s)
+                                                     .replace(u"¿ "_s, u"¿"_s));
+                for (const QString &form : {shown.Text1, shown.Text5, shown.Text4}) {
+                    if (form.isEmpty())
+                        continue;
+                    QVERIFY2(!form.contains(u"  "_s) && form.trimmed() == form &&
+                                 form.front().isUpper() != (a == Activity::Question),
+                             qPrintable(where));
+                    QVERIFY2(form.endsWith(a == Activity::Question ? u'?' : u'.') &&
+                                 !form.contains(u" ."_s) && !form.contains(u" ?"_s),
+                             qPrintable(where));
+                    PictureEngine judged = engine;
+                    QVERIFY2(judged.check(u" "_s + form + u"  "_s).verdict == Verdict::Right &&
+                                 judged.scene() != k,
+                             qPrintable(where + form));
+                    judged = engine;
+                    QVERIFY2(judged.check(form.chopped(1)).verdict == Verdict::Wrong &&
+                                 judged.scene() == k,
+                             qPrintable(where + form));
+                }
+                // Whatever a partial question II asks for is missing from it.
+                if (a == Activity::Question && t == QuestionType::PartialII) {
+                    const QString asked =
+                        qw.contains(u"ónde"_s) || qw == u"A quién"_s ? place : time;
+                    QVERIFY2(!texts.ExpectedText.contains(asked.trimmed()), qPrintable(where));
+                    QCOMPARE(engine.questionWordPrompt(), u"¿"_s + qw + u'?');
+                }
+                QCOMPARE(engine.question().isEmpty(), a != Activity::Answer);
+                // A click on the picture lists the key words; only the third person's the subject.
+                QCOMPARE(engine.keyWords().size(), p == Person::Third ? 5 : 4);
+                QCOMPARE(engine.keyWords().contains(text(row.subjectWord)), p == Person::Third);
+                // Statements and answers get a lower-case first letter fixed before they are
+                // judged; questions are judged as typed, "¿" and all.
+                QString lower = shown.Text1;
+                lower[a == Activity::Question] = lower[a == Activity::Question].toLower();
+                const zeb::PictureCheck capital = engine.check(u"  "_s + lower);
+                QCOMPARE(capital.verdict,
+                         a == Activity::Question ? Verdict::Wrong : Verdict::CapitalFixed);
+                QCOMPARE(capital.answer == shown.Text1, a != Activity::Question);
+                QCOMPARE(engine.check(u" "_s).verdict,
+                         a == Activity::Question ? Verdict::Wrong : Verdict::Nothing);
+            });
+        }
+    }
+
+    // The options: what an activity brings with it, and choices that change nothing.
+    void choices()
+    {
+        PictureEngine engine;
+        QCOMPARE(engine.choice().activity, Activity::Statement);
+        QVERIFY(!engine.typesEnabled() && !engine.chooseType(QuestionType::General));
+        QVERIFY(!engine.isPersonEnabled(Person::Polite) && !engine.choosePerson(Person::Polite));
+        QVERIFY(engine.chooseActivity(Activity::Question));
+        QCOMPARE(engine.choice().type, QuestionType::General);
+        QCOMPARE(engine.choice().person, Person::Second);
+        QVERIFY(!engine.isPersonEnabled(Person::First) && engine.isPersonEnabled(Person::Polite));
+        QVERIFY(engine.chooseType(QuestionType::PartialII) && engine.choosePerson(Person::Polite));
+        QVERIFY(engine.startTask());
+        QVERIFY(!engine.chooseActivity(Activity::Question) &&
+                !engine.chooseType(QuestionType::PartialII) &&
+                !engine.choosePerson(Person::Polite));
+        QVERIFY(engine.taskOpen()); // choosing what is chosen keeps the task
+        // Statements keep a partial question II chosen, and put the third person for the polite.
+        QVERIFY(engine.chooseActivity(Activity::Statement));
+        QCOMPARE(engine.choice().type, QuestionType::PartialII);
+        QCOMPARE(engine.choice().person, Person::Third);
+        QVERIFY(!engine.taskOpen() && engine.scene() == zeb::NoScene);
+        QVERIFY(engine.chooseActivity(Activity::Answer));
+        QCOMPARE(engine.choice().person, Person::First);
+        QVERIFY(!engine.isPersonEnabled(Person::Second));
+        engine.chooseActivity(Activity::Question);
+        engine.chooseType(QuestionType::PartialI);
+        QVERIFY(engine.chooseActivity(Activity::Statement));
+        QCOMPARE(engine.choice().type, QuestionType::None);
+        QCOMPARE(engine.choice().person, Person::Second);
+
+        // Every allowed choice sets a task; each task code belongs to one kind of choice, and an
+        // answer task puts the question of the same type in the matching person.
+        QSet<int> codes;
+        forEachChoice([&](Activity a, QuestionType t, Person p) {
+            const auto task = zeb::taskCodesFor(a, t, p);
+            QVERIFY(task);
+            codes << task->task;
+            QCOMPARE(zeb::isQuestionTask(task->task), a == Activity::Question);
+            QCOMPARE(task->question != 0, a == Activity::Answer);
+            if (a == Activity::Answer)
+                QCOMPARE(task->question, zeb::taskCodesFor(Activity::Question, t,
+                                                           p == Person::First ? Person::Second : p)
+                                             ->task);
+        });
+        QCOMPARE(codes.size(), zeb::LastTaskCode);
+        QVERIFY(!zeb::taskCodesFor(Activity::None, QuestionType::General, Person::Third));
+        QCOMPARE(zeb::tidyAnswer(u"  a   b\t\tc  "_s), u"a b\t\tc"_s);
+        QCOMPARE(PictureEngine().check(u"x"_s).verdict, Verdict::Nothing); // no task: no verdict
+    }
+
+    // A pass shows each scene of its exercise once, then ends; the model leaves a fresh pass.
+    void passes()
+    {
+        for (const Exercise exercise :
+             {Exercise::Picture2, Exercise::Picture4, Exercise::Picture6, Exercise::Picture246}) {
+            PictureEngine engine;
+            engine.setExercise(exercise);
+            const zeb::SceneRange range = engine.range();
+            // Exercises 2, 4 and 6 share the scenes out in order; all three together have them all.
+            const auto two = zeb::sceneRange(Exercise::Picture2),
+                       four = zeb::sceneRange(Exercise::Picture4),
+                       six = zeb::sceneRange(Exercise::Picture6),
+                       all = zeb::sceneRange(Exercise::Picture246);
+            QVERIFY(two.first == 0 && four.first == two.last + 1 && six.first == four.last + 1);
+            QVERIFY(six.last == zeb::SceneCount - 1 && all.first == 0 && all.last == six.last);
+            for (int pass = 0; pass < 3; ++pass) {
+                QVERIFY(engine.startTask());
+                QSet<int> shown;
+                Verdict verdict = Verdict::Right;
+                while (verdict == Verdict::Right) {
+                    QVERIFY(range.contains(engine.scene()) && !shown.contains(engine.scene()));
+                    shown << engine.scene();
+                    QCOMPARE(engine.scenesShown(), shown.size());
+                    QCOMPARE(engine.check(u"X."_s).verdict, Verdict::Wrong);
+                    verdict = engine.check(engine.solution().Text1).verdict;
+                }
+                QCOMPARE(verdict, Verdict::PassEnded);
+                QCOMPARE(shown.size(), range.size());
+                QVERIFY(!engine.taskOpen() && engine.scene() == zeb::NoScene &&
+                        engine.isAvailable(range.first));
+            }
+
+            engine.startTask();
+            engine.check(engine.solution().Text1);
+            engine.showModel();
+            QCOMPARE(engine.scene(), range.first);
+            QVERIFY(!engine.taskOpen() && !engine.solution().Text1.isEmpty());
+            for (int k = range.first; k <= range.last; ++k)
+                QVERIFY(engine.isAvailable(k));
+            QVERIFY(engine.startTask());
+            QCOMPARE(engine.scenesShown(), 1);
+        }
+    }
+
+    // Outside the codes nothing is built; without a scene the alternatives are emptied.
+    void buildOutsideTheCodes()
+    {
+        QVERIFY(PictureEngine().keyWords().isEmpty());
+        const zeb::SceneTexts before{u"text"_s, u"short"_s, u"pronoun"_s, u"usted"_s};
+        for (const int code : {0, -1, 19})
+            QCOMPARE(zeb::BuildSceneSentence(2, code, before).ExpectedTextShort,
+                     before.ExpectedTextShort);
+        const zeb::SceneTexts none = zeb::BuildSceneSentence(zeb::NoScene, 10, before);
+        QVERIFY(none.ExpectedText == before.ExpectedText && none.ExpectedTextShort.isEmpty() &&
+                none.ExpectedTextPronoun.isEmpty());
+    }
 };
 
-void LogicTest::bankShapes_data()
-{
-    QTest::addColumn<int>("drill");
-    QTest::addColumn<QList<int>>("counts"); // items, empty starts, "¿" starts, lone "?", questions
-    QTest::addColumn<QString>("hints");     // "item:hint" for every item that has one
-    QTest::addRow("17/1") << 1 << QList<int>{34, 11, 1, 1, 4}
-                          << u"1:2 2:1 4:2 2 6:2 2 7:1 1 9:1 11:1 12:1 14:1 15:1 1 16:2 18:1 "
-                             u"19:1 1 20:1 21:2 2 23:1 26:1 1 27:1 32:1 33:2 2"_s;
-    QTest::addRow("17/5") << 5 << QList<int>{25, 4, 0, 0, 2}
-                          << u"1:1 4:1 1 9:2 2 11:1 13:1 14:1 1 17:1 1 20:1 24:1"_s;
-    QTest::addRow("17/7") << 7 << QList<int>{31, 1, 1, 1, 10}
-                          << u"1:1 3:1 4:1 7:2 2 11:1 14:1 17:1 19:2 2 21:1 1 22:1 27:2 28:2 "
-                             u"29:1 30:1"_s;
-    QTest::addRow("17/10") << 10 << QList<int>{37, 5, 3, 0, 3}
-                           << u"1:1 3:1 4:1 6:3 3 8:1 9:1 1 10:3 3 13:2 14:2 15:1 17:1 1 18:1 "
-                              u"19:1 20:1 22:2 2 23:2 34:1 1 36:2 37:2"_s;
-}
-
-// Every sentence is tidy, opens its question with "¿", capitalises the verb that opens it and
-// gives a pronominal verb its pronoun.
-void LogicTest::bankShapes()
-{
-    QFETCH(int, drill);
-    const DrillBank bank = bankFor(drill);
-    QList<int> counts{int(bank.size()), 0, 0, 0, 0};
-    QStringList hints;
-    for (std::size_t i = 0; i < bank.size(); ++i) {
-        const QString start = text(bank[i].start), form = text(bank[i].verbForm),
-                      end = text(bank[i].end), hint = text(bank[i].personHint);
-        const QString where = u"17/%1 item %2"_s.arg(drill).arg(i + 1);
-        for (const QString &entry : {start, form, end, text(bank[i].infinitive)})
-            QVERIFY2(entry == entry.trimmed() && !entry.contains(u"  "_s), qPrintable(where));
-        QVERIFY2(end.endsWith(u'.') || end.endsWith(u'?'), qPrintable(where));
-        QVERIFY2(start.startsWith(u'¿') == end.endsWith(u'?'), qPrintable(where));
-        QVERIFY2((start + form + end).count(u'¿') <= 1, qPrintable(where));
-        const bool opensWithVerb = start.isEmpty() || start == u"¿"_s;
-        QVERIFY2(form.front().isUpper() == opensWithVerb, qPrintable(where));
-        QVERIFY2(form.contains(u' ') == text(bank[i].infinitive).endsWith(u"se"_s),
-                 qPrintable(where));
-        counts[1] += start.isEmpty();
-        counts[2] += start == u"¿"_s;
-        counts[3] += end == u"?"_s;
-        counts[4] += end.endsWith(u'?');
-        if (!hint.isEmpty())
-            hints << u"%1:%2"_s.arg(i + 1).arg(hint);
-    }
-    QTEST(counts, "counts");
-    QTEST(hints.join(u' '), "hints");
-}
-
-// Rows given as drill|item|start|form|end|infinitive; an empty end leaves the sentence unchecked.
-void LogicTest::bankKeys()
-{
-    const QStringList rows{
-        u"1|1|¿A qué hora|llegaste|a la estación?|llegar"_s,
-        u"1|2||Volví|a casa en tranvía.|volver"_s,
-        u"1|33|¿|Oísteis|esta noticia?|oír"_s,
-        u"5|2|Los niños|pidieron|helado.|pedir"_s,
-        u"5|4||Preferimos|no discutir con ella.|preferir"_s,
-        u"5|9|¿Qué cerveza|servisteis|a los invitados?|servir"_s,
-        u"7|3||Quise|hablar contigo.|querer"_s,
-        u"7|6|¿Quién|puso|la mesa?|poner"_s,
-        u"7|24|¿|Hubo|mucha gente en el teatro?|haber"_s,
-        u"10|4||Me dirigí|a la oficina.|dirigirse"_s,
-        u"10|20|Anteayer|quise|visitar a Ana.|querer"_s,
-        u"10|36|¿|Fuiste|a Sevilla en avión?|ir"_s,
-        u"10|15||Conocí||conocer"_s, // the infinitive spelt right
-    };
-    for (const QString &line : rows) {
-        const QStringList key = line.split(u'|');
-        const auto &row = bankFor(key[0].toInt())[key[1].toUInt() - 1];
-        const QString sentence = text(row.start) + u'|' + text(row.verbForm) + u'|' + text(row.end);
-        if (!key[4].isEmpty())
-            QCOMPARE(sentence, key.mid(2, 3).join(u'|'));
-        QCOMPARE(text(row.verbForm), key[3]);
-        QCOMPARE(text(row.infinitive), key[5]);
-    }
-}
-
-void LogicTest::passDrawsEveryItemOnceAndRefills()
-{
-    DrillEngine engine = loaded(10, 34);
-    const QStringList infinitives = engine.Infinitives;
-    QSet<int> shown;
-    for (int answered = 1; answered <= 34; ++answered) {
-        QVERIFY(engine.DrawNextItem());
-        QVERIFY(engine.CurrentItem >= 1 && engine.CurrentItem <= 37);
-        QVERIFY2(!shown.contains(engine.CurrentItem), "an item came twice in one pass");
-        shown.insert(engine.CurrentItem);
-        // The pass ends after 34 correct answers, three items short of the bank.
-        QCOMPARE(engine.recordCorrectAnswer(), answered == 34);
-    }
-    QCOMPARE(engine.Infinitives.count(QString()), 35); // index 0 and the 34 answered
-    engine.endPass();
-    QCOMPARE(engine.AnsweredCount, 0);
-    QCOMPARE(engine.Infinitives, infinitives);
-
-    DrillEngine small = loaded(5, 25);
-    for (int i = 0; i < 25; ++i) {
-        QVERIFY(small.DrawNextItem());
-        small.recordCorrectAnswer();
-    }
-    QVERIFY(!small.DrawNextItem());
-}
-
-void LogicTest::drawsFollowTheirSourceAndDifferAtOnce()
-{
-    QSet<QList<int>> openings;
-    for (int pass = 0; pass < 200; ++pass) {
-        DrillEngine engine = loaded(10, 34);
-        openings.insert(answerFirst(engine, 3));
-    }
-    // Passes started within the same millisecond still begin differently.
-    QVERIFY(openings.size() > 190);
-
-    scriptDraws({0.0, 0.999999, 0.5});
-    DrillEngine engine = loaded(5, 25);
-    const QList<int> drawn = answerFirst(engine, 3);
-    // The first and the last item, then the middle of the 23 left.
-    QCOMPARE(drawn, (QList<int>{1, 25, 13}));
-}
-
-void LogicTest::capitalRule_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("fixed"); // empty: nothing to judge
-    QTest::addColumn<bool>("warned");
-    QTest::addRow("lower case") << u"preferimos"_s << u"Preferimos"_s << true;
-    QTest::addRow("already capital") << u"Preferimos"_s << u"Preferimos"_s << false;
-    QTest::addRow("accented letter") << u"éramos"_s << u"Éramos"_s << true;
-    QTest::addRow("pronoun first") << u"  me dirigí "_s << u"Me dirigí"_s << true;
-    QTest::addRow("outside the basic plane") << u"𐐨x"_s << u"𐐀x"_s << true;
-    QTest::addRow("lone combining mark") << u"\u0301"_s << u"\u0301"_s << false;
-    QTest::addRow("blanks only") << u"   "_s << QString() << false;
-}
-
-void LogicTest::capitalRule()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, fixed);
-    const auto capitalized = zeb::capitalizeFirstLetter(answer);
-    QCOMPARE(bool(capitalized), !fixed.isEmpty());
-    if (capitalized) {
-        QCOMPARE(capitalized->text, fixed);
-        QTEST(capitalized->wasLowerCase, "warned");
-    }
-    QVERIFY(zeb::opensWithGap(u" "_s) && zeb::opensWithGap(u"¿ "_s) && zeb::opensWithGap(u"¡ "_s));
-    QVERIFY(!zeb::opensWithGap(u"¿Qué cerveza "_s));
-}
-
-void LogicTest::accentKeys()
-{
-    const QString typed = u";'`[/\\@#:E"_s;
-    QString inDrill, inPicture;
-    for (QChar key : typed) {
-        inDrill += zeb::translateAccentKey(key, zeb::AccentKeySet::VerbDrill);
-        inPicture += zeb::translateAccentKey(key, zeb::AccentKeySet::PictureExercise);
-    }
-    QCOMPARE(inDrill, u"éáíñúó@#:E"_s);
-    QCOMPARE(inPicture, u"éáíñúó¡¿:E"_s);
-}
-
-QTEST_APPLESS_MAIN(LogicTest)
+QTEST_GUILESS_MAIN(LogicTest)
 #include "tst_logic.moc"

@@ -17,16 +17,12 @@ QChar translateAccentKey(QChar typed, AccentKeySet keys)
 
 QString accentKeyHelp()
 {
-    return u"Las letras acentuadas y signos especiales son como sigue (sobre la base "
-           u"del teclado inglés):\r\n"
-           u"                á = ' \r\n"
-           u"                é = ; \r\n"
-           u"                í = ` \r\n"
-           u"                ó = \\ \r\n"
-           u"                ú = / \r\n"
-           u"                ñ = [ \r\n"
-           u"                ¡ = @ \r\n"
-           u"                ¿ = # ."_s;
+    QString help = u"Las letras acentuadas y signos especiales son como sigue (sobre la base del "
+                   u"teclado inglés):"_s;
+    for (const AccentKey &key : AccentKeyTable)
+        help +=
+            u"\r\n                "_s + QChar(key.inserted) + u" = "_s + QChar(key.typed) + u' ';
+    return help + u'.';
 }
 
 } // namespace zeb

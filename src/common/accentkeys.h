@@ -14,16 +14,16 @@ struct AccentKey
     bool inDrills; // the verb drills need no opening signs
 };
 
-// Tried in this order; at most one replacement per key.
+// In the order the help lists them; each typed character has one replacement.
 inline constexpr std::array<AccentKey, 8> AccentKeyTable{{
+    {u'\'', u'á', true},
+    {u';', u'é', true},
+    {u'`', u'í', true},
+    {u'\\', u'ó', true},
+    {u'/', u'ú', true},
+    {u'[', u'ñ', true},
     {u'@', u'¡', false},
     {u'#', u'¿', false},
-    {u';', u'é', true},
-    {u'\'', u'á', true},
-    {u'`', u'í', true},
-    {u'[', u'ñ', true},
-    {u'/', u'ú', true},
-    {u'\\', u'ó', true},
 }};
 
 enum class AccentKeySet { VerbDrill, PictureExercise };

@@ -4,7 +4,19 @@
 
 namespace zeb {
 
-AnswerBox::AnswerBox(AccentKeySet keys, QWidget *parent) : QLineEdit(parent), m_keys(keys) {}
+AnswerBox::AnswerBox(AccentKeySet keys, QWidget *parent) : QLineEdit(parent), m_keys(keys)
+{
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        if (m_defaultButton && !m_defaultButton->isHidden() && m_defaultButton->isEnabled())
+            m_defaultButton->click();
+    });
+}
+
+void AnswerBox::setDefaultButton(QPushButton *button)
+{
+    m_defaultButton = button;
+    button->setDefault(true);
+}
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)
 {

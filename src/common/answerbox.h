@@ -5,6 +5,8 @@
 #include "accentkeys.h"
 
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 
 namespace zeb {
 
@@ -14,6 +16,8 @@ class AnswerBox : public QLineEdit
 
 public:
     AnswerBox(AccentKeySet keys, QWidget *parent);
+    // Enter in the box presses this button while it is shown and enabled.
+    void setDefaultButton(QPushButton *button);
 
 signals:
     // Every key that types a character, before it is translated.
@@ -24,6 +28,7 @@ protected:
 
 private:
     AccentKeySet m_keys;
+    QPointer<QPushButton> m_defaultButton;
 };
 
 } // namespace zeb

@@ -2,15 +2,12 @@
 // window open an exercise the same way.
 #pragma once
 
-#include <QString>
-
 namespace zeb {
 
 enum class Exercise { Drill1, Picture2, Picture4, Drill5, Picture6, Drill7, Drill10, Picture246 };
 
-// Shows the exercise's window, modeless, and for the picture exercise sets its caption and marks
-// the chosen exercise by disabling its button. False when the window cannot be opened; the
-// opener then stays where it is.
+// Shows the exercise's window, modeless, and tells it which exercise to run. False when the
+// window cannot be opened; the opener then stays where it is.
 bool openExercise(Exercise exercise);
 
 } // namespace zeb

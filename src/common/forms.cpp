@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QLayout>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QTimer>
 
@@ -41,49 +42,27 @@ void deleteLeavingSoon()
     QTimer::singleShot(0, qApp, &deleteLeaving);
 }
 
-// The window's name, which is also its objectName.
-const char *formObjectName(FormName name)
-{
-    switch (name) {
-    case FormName::sobre:
-        return "sobre";
-    case FormName::hatter:
-        return "hatter";
-    case FormName::alap:
-        return "alap";
-    case FormName::zeb1701:
-        return "zeb1701";
-    case FormName::zeb1702:
-        return "zeb1702";
-    case FormName::zeb1705:
-        return "zeb1705";
-    case FormName::zeb1707:
-        return "zeb1707";
-    case FormName::zeb1710:
-        return "zeb1710";
-    }
-    return "";
-}
-
 } // namespace
 
 Form::Form(FormName name) : m_name(name)
 {
-    setObjectName(QLatin1StringView(formObjectName(name)));
+    setObjectName(QLatin1StringView(QMetaEnum::fromType<FormName>().valueToKey(int(name))));
 }
 
-QWidget *Form::setDesign(const QString &caption, const QColor &background, int width, int height)
+Form::Form(FormName name, const FormDesign &design) : Form(name)
 {
-    setWindowTitle(caption);
+    setWindowTitle(design.caption);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::Window, design.background);
     setPalette(colours);
+    if (design.font)
+        setFont(designFont(*design.font));
     auto *client = new QWidget(this);
-    client->setFixedSize(twipsToPixels(width), twipsToPixels(height));
+    client->setFixedSize(twipsRect({{}, design.twips}).size());
     setCentralWidget(client);
     // The window follows its contents: the client area and whatever menu bar comes with it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    return client;
+    placeControls(client, design.controls);
 }
 
 void Form::replaceBy(const std::function<bool()> &openOther)

@@ -3,12 +3,31 @@
 // goes) when it is closed or sent away, so every opening starts afresh.
 #pragma once
 
+#include "exercises.h"
+#include "layout.h"
+
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <span>
 
 namespace zeb {
+Q_NAMESPACE
 
+// The windows by name; each name is also its window's objectName.
 enum class FormName { sobre, hatter, alap, zeb1701, zeb1702, zeb1705, zeb1707, zeb1710 };
+Q_ENUM_NS(FormName)
+
+// How a window looks as designed: its caption, its background, its client area in twips below
+// the menu bar, its font and its controls.
+struct FormDesign
+{
+    QString caption;
+    QColor background;
+    QSize twips;
+    std::optional<DesignFont> font; // the desktop's font when none
+    std::span<const ControlRow> controls;
+};
 
 class Form : public QMainWindow
 {
@@ -16,21 +35,28 @@ class Form : public QMainWindow
 
 public:
     explicit Form(FormName name);
+    // A window with its controls in place.
+    Form(FormName name, const FormDesign &design);
     FormName formName() const { return m_name; }
 
     // Runs once, right after the window is built and registered.
     virtual void Form_Load() {}
     // Runs when the window is unloaded, before it goes.
     virtual void Form_Unload() {}
+    // Whoever opened the window tells it which exercise to run.
+    virtual void chooseExercise(Exercise) {}
 
 protected:
     // Puts another window in this one's place: `openOther` shows it, then this window is
     // unloaded. A window already unloaded (a handler may still run on it) opens nothing.
     void replaceBy(const std::function<bool()> &openOther);
-    // Gives the window its caption, its background and a fixed client area, in twips, below its
-    // menu bar; returns that area.
-    QWidget *setDesign(const QString &caption, const QColor &background, int width, int height);
     void closeEvent(QCloseEvent *event) override;
+
+    // A control of the window by its name.
+    template <typename Control> Control *control(const char *name) const
+    {
+        return findChild<Control *>(QLatin1StringView(name));
+    }
 
 private:
     FormName m_name;

@@ -83,14 +83,10 @@ int twipsToPixels(int twips)
     return int(std::lround(twips * logicalDpi() / 1440.0));
 }
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
 QRect twipsRect(const QRect &twips)
 {
-    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
 }
 
 void centreOnScreen(QWidget *window)
@@ -113,23 +109,6 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(sansSerif, {u"Liberation Sans"_s, arial});
     QFont::insertSubstitutions(arial, {u"Liberation Sans"_s});
     QFont::insertSubstitutions(timesNewRoman, {u"Liberation Serif"_s});
-}
-
-QFont designFont(const QString &family, double pointSize, bool bold)
-{
-    QFont font(family);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
-                QPalette::ColorRole text, const QColor &textColour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(background, backColour);
-    palette.setColor(text, textColour);
-    widget->setPalette(palette);
 }
 
 QString picturePath(int number)

@@ -2,8 +2,6 @@
 // sizes in twips, fonts by their classic names and pictures by number.
 #pragma once
 
-#include <QFont>
-#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -28,7 +26,6 @@ void setKeptOnTop(QWidget *window, bool onTop);
 
 // 1440 twips make an inch; pixels follow the screen's logical DPI.
 int twipsToPixels(int twips);
-QRect twipsRect(int left, int top, int width, int height);
 QRect twipsRect(const QRect &twips);
 
 // Puts the window in the middle of the screen, never past its top-left corner.
@@ -39,11 +36,6 @@ inline const QString sansSerif = QStringLiteral("MS Sans Serif");
 inline const QString arial = QStringLiteral("Arial");
 inline const QString timesNewRoman = QStringLiteral("Times New Roman");
 void installFontSubstitutes();
-QFont designFont(const QString &family, double pointSize, bool bold = false);
-
-// Sets two colours of the widget's palette: its background and its text.
-void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &backColour,
-                QPalette::ColorRole text, const QColor &textColour);
 
 // The resource path of picture number `number` (the scene pictures).
 QString picturePath(int number);

@@ -1,37 +1,27 @@
 #include "random.h"
 
+#include <QRandomGenerator>
 #include <algorithm>
-#include <random>
 
 namespace zeb {
 namespace {
 
-// Seeded once from the system's entropy, never from a clock: draws that follow each other within
-// the same millisecond are as independent as any others.
-class MersenneSource : public RandomSource
+class GeneratorSource : public RandomSource
 {
 public:
-    MersenneSource()
-    {
-        std::random_device device;
-        std::seed_seq seeds{device(), device(), device(), device()};
-        m_engine.seed(seeds);
-    }
-    explicit MersenneSource(quint64 seed) : m_engine(seed) {}
-
-    double uniform() override
-    {
-        // The top 53 bits fill a double's mantissa exactly, so the result never reaches 1.
-        return double(m_engine() >> 11) * 0x1.0p-53;
-    }
+    explicit GeneratorSource(const QRandomGenerator &generator) : m_generator(generator) {}
+    double uniform() override { return m_generator.generateDouble(); }
 
 private:
-    std::mt19937_64 m_engine;
+    QRandomGenerator m_generator;
 };
 
+// Seeded once from the system's entropy, never from a clock: draws that follow each other within
+// the same millisecond are as independent as any others.
 std::unique_ptr<RandomSource> &current()
 {
-    static std::unique_ptr<RandomSource> source = std::make_unique<MersenneSource>();
+    static std::unique_ptr<RandomSource> source =
+        std::make_unique<GeneratorSource>(QRandomGenerator::securelySeeded());
     return source;
 }
 
@@ -50,7 +40,8 @@ void setRandomSource(std::unique_ptr<RandomSource> source)
 
 void seedRandom(quint64 seed)
 {
-    current() = std::make_unique<MersenneSource>(seed);
+    const quint32 words[] = {quint32(seed), quint32(seed >> 32)};
+    current() = std::make_unique<GeneratorSource>(QRandomGenerator(words, words + 2));
 }
 
 int drawIndex(int count)

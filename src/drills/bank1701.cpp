@@ -38,7 +38,7 @@ static const DrillRow rows1701[] = {
     {u"Mi hermano",          u"borró",           u"sin querer todas las fotos.",             u"borrar",    u""},     // 30
     {u"Los ladrones",        u"huyeron",         u"en un coche robado.",                     u"huir",      u""},     // 31
     {u"El invierno pasado",  u"me caí",          u"esquiando y me rompí una pierna.",        u"caerse",    u"1"},    // 32
-    {u"¿",                   u"Oísteis",         u"esta noticia?",                           u"oír",       u"2 2"},  // 33
+    {u"¿",                   u"Oísteis",         u"ayer la noticia en la radio?",           u"oír",       u"2 2"},  // 33
     {u"Los vecinos",         u"oyeron",          u"un ruido extraño a las tres.",            u"oír",       u""},     // 34
 };
 // clang-format on

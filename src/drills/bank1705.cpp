@@ -9,7 +9,7 @@ static const DrillRow rows1705[] = {
     {u"Por fin",                     u"conseguí",        u"entradas para el concierto.",          u"conseguir",  u"1"},    // 1
     {u"Los niños",                   u"pidieron",        u"helado.",                              u"pedir",      u""},     // 2
     {u"Mi marido",                   u"prefirió",        u"quedarse en casa el domingo.",         u"preferir",   u""},     // 3
-    {u"",                            u"Preferimos",      u"no discutir con ella.",                u"preferir",   u"1 1"},  // 4
+    {u"",                            u"Preferimos",      u"no discutir con ella en la reunión de ayer.", u"preferir", u"1 1"},  // 4
     {u"Los turistas",                u"siguieron",       u"al guía por el casco antiguo.",        u"seguir",     u""},     // 5
     {u"Los invitados",               u"se rieron",       u"mucho con los chistes del tío Juan.",  u"reírse",     u""},     // 6
     {u"Los socios del club",         u"eligieron",       u"a una nueva presidenta.",              u"elegir",     u""},     // 7
@@ -19,10 +19,10 @@ static const DrillRow rows1705[] = {
     {u"",                            u"Me herí",         u"en la pierna jugando al fútbol.",      u"herirse",    u"1"},    // 11
     {u"El sol",                      u"derritió",        u"la nieve del jardín.",                 u"derretir",   u""},     // 12
     {u"",                            u"Herví",           u"la leche para el desayuno.",           u"hervir",     u"1"},    // 13
-    {u"",                            u"Medimos",         u"el salón antes de comprar el sofá.",   u"medir",      u"1 1"},  // 14
+    {u"",                            u"Medimos",         u"el salón ayer, antes de comprar el sofá.", u"medir",  u"1 1"},  // 14
     {u"Mi madre",                    u"hirvió",          u"las patatas para la ensalada.",        u"hervir",     u""},     // 15
     {u"Las críticas de mi jefe me",  u"hirieron",        u"mucho.",                               u"herir",      u""},     // 16
-    {u"En Granada",                  u"dormimos",        u"en un hotel cerca de la Alhambra.",    u"dormir",     u"1 1"},  // 17
+    {u"El verano pasado, en Granada,", u"dormimos",      u"en un hotel cerca de la Alhambra.",    u"dormir",     u"1 1"},  // 17
     {u"Los pasajeros",               u"durmieron",       u"durante todo el vuelo.",               u"dormir",     u""},     // 18
     {u"Miguel de Cervantes",         u"murió",           u"en Madrid en 1616.",                   u"morir",      u""},     // 19
     {u"En la fiesta de Ana",         u"me divertí",      u"muchísimo.",                           u"divertirse", u"1"},    // 20

@@ -8,7 +8,7 @@ static const DrillRow rows1707[] = {
     // start                    verb form       end                                      infinitive     hint
     {u"Ya te lo",             u"dije",        u"ayer por teléfono.",                   u"decir",      u"1"},    // 1
     {u"¿Cuántos hijos",       u"tuvo",        u"tu abuela?",                           u"tener",      u""},     // 2
-    {u"",                     u"Quise",       u"hablar contigo.",                      u"querer",     u"1"},    // 3
+    {u"",                     u"Quise",       u"hablar contigo ayer, pero no te encontré.", u"querer", u"1"}, // 3
     {u"El verano pasado",     u"estuve",      u"dos semanas en Galicia.",              u"estar",      u"1"},    // 4
     {u"Mi hermano me",        u"dio",         u"un libro por mi cumpleaños.",          u"dar",        u""},     // 5
     {u"¿Quién",               u"puso",        u"la mesa?",                             u"poner",      u""},     // 6
@@ -34,7 +34,7 @@ static const DrillRow rows1707[] = {
     {u"Anoche",               u"se produjo",  u"un incendio en el centro.",            u"producirse", u""},     // 26
     {u"¿Por qué no",          u"quisiste",    u"venir a la boda?",                     u"querer",     u"2"},    // 27
     {u"¿Al final",            u"pudiste",     u"hablar con el director?",              u"poder",      u"2"},    // 28
-    {u"Te",                   u"quise",       u"llamar anoche, pero era muy tarde.",   u"querer",     u"1"},    // 29
+    {u"Anoche",               u"quise",       u"llamarte, pero no encontré tu número.", u"querer",    u"1"},    // 29
     {u"Por suerte",           u"pude",        u"aparcar delante de casa.",             u"poder",      u"1"},    // 30
     {u"Los Reyes Magos les",  u"trajeron",    u"muchos juguetes a los niños.",         u"traer",      u""},     // 31
 };

@@ -15,7 +15,7 @@ static const DrillRow rows1710[] = {
     {u"Cuando vieron mi sombrero,",  u"se rieron",      u"a carcajadas.",                       u"reírse",    u"3 3"},  // 6
     {u"En el accidente",             u"murieron",       u"tres personas.",                      u"morir",     u""},     // 7
     {u"La semana pasada",            u"tuve",           u"mucho trabajo.",                      u"tener",     u"1"},    // 8
-    {u"En el restaurante",           u"pedimos",        u"paella para cuatro.",                 u"pedir",     u"1 1"},  // 9
+    {u"Anoche en el restaurante",    u"pedimos",        u"paella para cuatro.",                 u"pedir",     u"1 1"},  // 9
     {u"Hace dos años",               u"construyeron",   u"un hospital en mi barrio.",           u"construir", u"3 3"},  // 10
     {u"El terremoto",                u"destruyó",       u"muchas casas del pueblo.",            u"destruir",  u""},     // 11
     {u"Ayer el ascensor no",         u"funcionó",       u"en todo el día.",                     u"funcionar", u""},     // 12
@@ -23,10 +23,10 @@ static const DrillRow rows1710[] = {
     {u"¿",                           u"Saliste",        u"con tus amigos el sábado?",           u"salir",     u"2"},    // 14
     {u"",                            u"Conocí",         u"a mi mujer en un curso de idiomas.",  u"conocer",   u"1"},    // 15
     {u"Los testigos",                u"mintieron",      u"al juez.",                            u"mentir",    u""},     // 16
-    {u"En el tren",                  u"dormimos",       u"casi todo el viaje.",                 u"dormir",    u"1 1"},  // 17
+    {u"El domingo, en el tren,",     u"dormimos",       u"casi todo el viaje.",                 u"dormir",    u"1 1"},  // 17
     {u"Para la entrevista",          u"me puse",        u"mi mejor traje.",                     u"ponerse",   u"1"},    // 18
     {u"Antes de salir",              u"apagué",         u"todas las luces.",                    u"apagar",    u"1"},    // 19
-    {u"Anteayer",                    u"quise",          u"visitar a Ana.",                      u"querer",    u"1"},    // 20
+    {u"Anteayer",                    u"quise",          u"visitar a Ana, pero no estaba en casa.", u"querer",    u"1"},    // 20
     {u"Mi padre",                    u"condujo",        u"toda la noche sin parar.",            u"conducir",  u""},     // 21
     {u"",                            u"Os vestisteis",  u"muy elegantes para la boda.",         u"vestirse",  u"2 2"},  // 22
     {u"",                            u"Te pusiste",     u"muy pálido al oír la noticia.",       u"ponerse",   u"2"},    // 23
@@ -43,7 +43,7 @@ static const DrillRow rows1710[] = {
     {u"Ayer",                        u"estuvimos",      u"toda la tarde en la piscina.",        u"estar",     u"1 1"},  // 34
     {u"Los alumnos",                 u"se durmieron",   u"durante la película.",                u"dormirse",  u""},     // 35
     {u"¿",                           u"Fuiste",         u"a Sevilla en avión?",                 u"ir",        u"2"},    // 36
-    {u"¿",                           u"Preferiste",     u"quedarte en casa el domingo?",        u"preferir",  u"2"},    // 37
+    {u"¿",                           u"Preferiste",     u"quedarte en casa el domingo pasado?", u"preferir",  u"2"},    // 37
 };
 // clang-format on
 

@@ -14,27 +14,30 @@ namespace zeb {
 struct NavigationButton
 {
     const char *name;
-    QString caption;
-    Exercise target;
-    bool enabled; // the drill's own button is disabled
+    const char *caption;
+    Exercise target; // the drill's own button is disabled
 };
+using Navigation = std::array<NavigationButton, 8>;
 
 struct DrillDescription
 {
     FormName window;
+    Exercise exercise;
     DrillBank (*bank)();
     int passLength;
-    QString caption;
-    QString instruction;
+    QString number; // "5" for exercise 17/5
     QString capitalWarningTitle;
-    QString messageTitle; // wrong answer and end of pass
-    QString helpTitle;
     // The running text sets an opening "¡"/"¿" right before the verb form.
     bool tightOpeningSign;
     // Extra height of the running text; everything below it moves down as much.
     int extraTextHeight;
     // In the order "&1", "&2", "&4", "&5", "&6", "&7", "1&0", "2 &+ 4 + 6" of the button row.
-    std::array<NavigationButton, 8> navigation;
+    const Navigation &navigation;
+
+    QString caption() const;
+    QString instruction() const;
+    QString messageTitle() const; // wrong answer and end of pass
+    QString helpTitle() const;
 };
 
 const DrillDescription &drill1701();

@@ -5,61 +5,42 @@
 using namespace Qt::StringLiterals;
 
 namespace zeb {
+namespace {
+
+QString text(const char16_t *value)
+{
+    return QString::fromUtf16(value);
+}
+
+bool isOpeningSign(const QString &start)
+{
+    return start == u"¡"_s || start == u"¿"_s;
+}
+
+} // namespace
 
 bool opensWithGap(const QString &sentenceStart)
 {
     const QString start = trimBlanks(sentenceStart);
-    return start.isEmpty() || start == u"¡"_s || start == u"¿"_s;
+    return start.isEmpty() || isOpeningSign(start);
 }
 
-DrillEngine::DrillEngine(DrillBank bank, int passLength) : m_bank(bank), m_passLength(passLength) {}
-
-QStringList DrillEngine::column(const char16_t *DrillRow::*field) const
-{
-    QStringList entries{QString()};
-    entries.reserve(ItemCount() + 1);
-    for (const DrillRow &row : m_bank)
-        entries.append(QString::fromUtf16(row.*field));
-    return entries;
-}
-
-void DrillEngine::FillSentenceStarts()
-{
-    SentenceStarts = column(&DrillRow::start);
-}
-void DrillEngine::FillSentenceEnds()
-{
-    SentenceEnds = column(&DrillRow::end);
-}
-void DrillEngine::FillInfinitives()
-{
-    Infinitives = column(&DrillRow::infinitive);
-}
-void DrillEngine::FillVerbForms()
-{
-    VerbForms = column(&DrillRow::verbForm);
-}
-void DrillEngine::FillPersonHints()
-{
-    PersonHints = column(&DrillRow::personHint);
-}
-
-void DrillEngine::loadBank()
-{
-    FillSentenceStarts();
-    FillSentenceEnds();
-    FillInfinitives();
-    FillVerbForms();
-    FillPersonHints();
-    AnsweredCount = 0;
-}
+DrillEngine::DrillEngine(DrillBank bank, int passLength, bool tightOpeningSign)
+    : m_bank(bank), m_passLength(passLength), m_tightOpeningSign(tightOpeningSign),
+      m_answeredItems(ItemCount() + 1, false)
+{}
 
 bool DrillEngine::isAvailable(int item) const
 {
-    return item >= 1 && item < Infinitives.size() && !Infinitives.at(item).isEmpty();
+    return item >= 1 && item <= ItemCount() && !m_answeredItems.at(item);
 }
 
-bool DrillEngine::DrawNextItem()
+const DrillRow *DrillEngine::current() const
+{
+    return m_current >= 1 ? &m_bank[std::size_t(m_current - 1)] : nullptr;
+}
+
+bool DrillEngine::draw()
 {
     QList<int> available;
     for (int item = 1; item <= ItemCount(); ++item) {
@@ -70,40 +51,62 @@ bool DrillEngine::DrawNextItem()
         return false;
     // One draw among the items left: the same chances as drawing 1..N until an available item
     // comes up, without the retries.
-    CurrentItem = available.at(drawIndex(int(available.size())));
+    m_current = available.at(drawIndex(int(available.size())));
     return true;
 }
 
-bool DrillEngine::isCorrect(const QString &startCaption, const QString &answer,
-                            const QString &endCaption) const
+void DrillEngine::start()
 {
-    const int k = CurrentItem;
-    if (k < 1 || k > ItemCount())
-        return false;
-    const QString typed =
-        trimTrailingBlanks(startCaption) + trimBlanks(answer) + trimLeadingBlanks(endCaption);
-    return sameText(typed, SentenceStarts.at(k) + VerbForms.at(k) + SentenceEnds.at(k));
+    m_passEnded = false;
+    draw();
 }
 
-QString DrillEngine::completedSentence(bool tightOpeningSign) const
+std::optional<DrillItem> DrillEngine::item() const
 {
-    const int k = CurrentItem;
-    const QString &start = SentenceStarts.at(k);
-    const bool tight = tightOpeningSign && (start == u"¡"_s || start == u"¿"_s);
-    return start + (tight ? u""_s : u" "_s) + VerbForms.at(k) + u' ' + SentenceEnds.at(k) + u' ';
+    const DrillRow *row = current();
+    if (!row)
+        return std::nullopt;
+    return DrillItem{text(row->start), text(row->end), text(row->infinitive),
+                     text(row->personHint)};
 }
 
-bool DrillEngine::recordCorrectAnswer()
+QString DrillEngine::expectedForm() const
 {
-    Infinitives[CurrentItem].clear();
-    ++AnsweredCount;
-    return AnsweredCount >= m_passLength;
+    const DrillRow *row = current();
+    return row ? text(row->verbForm) : QString();
 }
 
-void DrillEngine::endPass()
+std::optional<CapitalizedAnswer> DrillEngine::capitalize(const QString &answer) const
 {
-    FillInfinitives();
-    AnsweredCount = 0;
+    const DrillRow *row = current();
+    if (row && !opensWithGap(text(row->start)))
+        return CapitalizedAnswer{answer, false};
+    return capitalizeFirstLetter(answer);
+}
+
+DrillVerdict DrillEngine::check(const QString &answer)
+{
+    const DrillRow *row = current();
+    if (!row || m_passEnded)
+        return DrillVerdict::Wrong;
+    const QString start = text(row->start), end = text(row->end);
+    // The sentence as the learner completed it, against the sentence as it stands in the bank.
+    const QString typed = trimTrailingBlanks(start) + trimBlanks(answer) + trimLeadingBlanks(end);
+    if (!sameText(typed, start + text(row->verbForm) + end))
+        return DrillVerdict::Wrong;
+
+    const bool tight = m_tightOpeningSign && isOpeningSign(start);
+    m_completed = start + (tight ? u""_s : u" "_s) + text(row->verbForm) + u' ' + end + u' ';
+    m_answeredItems[m_current] = true;
+    if (++m_answered < m_passLength) {
+        draw();
+        return DrillVerdict::Right;
+    }
+    // The pass is over: every item is available again, the count starts afresh.
+    m_answeredItems.fill(false);
+    m_answered = 0;
+    m_passEnded = true;
+    return DrillVerdict::PassEnded;
 }
 
 } // namespace zeb

@@ -1,61 +1,67 @@
-// The engine of the verb drills: the item bank of one drill, the pool of items not yet answered
-// in the pass, the draw, the capital rule and the judgement of an answer. It knows no window.
+// The engine of the verb drills: the item bank of one drill, the pass (the items not yet
+// answered, the count of right answers, whether it has ended), the item on display, the capital
+// rule and the verdict on an answer. It knows no window.
 #pragma once
 
 #include "../common/answertext.h"
 #include "drillbank.h"
 
-#include <QStringList>
+#include <QList>
+#include <optional>
 
 namespace zeb {
 
 // Whether a sentence opens with the gap: its start, trimmed, is empty or just "¡" or "¿".
 bool opensWithGap(const QString &sentenceStart);
 
+// The item on display, as the window shows it.
+struct DrillItem
+{
+    QString start, end, infinitive, personHint;
+};
+
+enum class DrillVerdict { Wrong, Right, PassEnded };
+
 class DrillEngine
 {
 public:
-    DrillEngine(DrillBank bank, int passLength);
+    // `tightOpeningSign`: the running text sets a start of just "¡" or "¿" right before the form.
+    DrillEngine(DrillBank bank, int passLength, bool tightOpeningSign = false);
 
     int ItemCount() const { return int(m_bank.size()); }
     int PassLength() const { return m_passLength; }
+    int AnsweredCount() const { return m_answered; }
+    bool isAvailable(int item) const; // items are numbered 1..ItemCount
+    // The last pass has ended; the next start begins a new one.
+    bool passEnded() const { return m_passEnded; }
 
-    // The bank, indexed by item number 1..ItemCount; index 0 is unused. An item whose infinitive
-    // is empty has been answered in this pass.
-    QStringList SentenceStarts, VerbForms, SentenceEnds, Infinitives, PersonHints;
-    int CurrentItem = 0; // the item on display, or the last one shown; 0 before the first draw
-    int AnsweredCount = 0;
+    // Comenzar or Recomenzar: draws an item not yet answered, every one equally likely.
+    void start();
+    // The item on display, or the last one shown after the pass ended; nothing before the first.
+    std::optional<DrillItem> item() const;
+    QString expectedForm() const;
 
-    void FillSentenceStarts();
-    void FillSentenceEnds();
-    void FillInfinitives();
-    void FillVerbForms();
-    void FillPersonHints();
-    // The fills in their load order, and a fresh count.
-    void loadBank();
-
-    bool isAvailable(int item) const;
-    // Draws an item not yet answered in this pass into CurrentItem, every available item being
-    // equally likely; false when none is left.
-    bool DrawNextItem();
-
-    // Whether the sentence the learner sees, with the answer in the gap, is the current item's.
-    bool isCorrect(const QString &startCaption, const QString &answer,
-                   const QString &endCaption) const;
-    // The current item completed with its expected form, as the running text adds it. With a
-    // tight opening sign a start of just "¡" or "¿" stands right before the form.
-    QString completedSentence(bool tightOpeningSign) const;
-
-    // Takes the current item out of the pool; true when that answer completed the pass.
-    bool recordCorrectAnswer();
-    // After the last answer of a pass: every item is available again, the count starts afresh.
-    void endPass();
+    // The capital rule: where the sentence opens with the gap, the answer's first letter is made
+    // upper case. Other answers come back as they are; nothing when there is no letter to judge.
+    std::optional<CapitalizedAnswer> capitalize(const QString &answer) const;
+    // Judges the answer in the gap. A right one takes the item out of the pool and draws the
+    // next, or ends the pass after its last answer (the pool is full again).
+    DrillVerdict check(const QString &answer);
+    // The item last answered rightly, completed, as the running text adds it.
+    QString completedSentence() const { return m_completed; }
 
 private:
-    QStringList column(const char16_t *DrillRow::*field) const;
+    const DrillRow *current() const;
+    bool draw();
 
     DrillBank m_bank;
     int m_passLength;
+    bool m_tightOpeningSign;
+    QList<bool> m_answeredItems; // by item number; index 0 unused
+    int m_current = 0;           // 0 before the first draw
+    int m_answered = 0;
+    bool m_passEnded = false;
+    QString m_completed;
 };
 
 } // namespace zeb

@@ -1,19 +1,20 @@
 // The window of a verb drill: the learner types the preterite form into the gap of a sentence.
-// Every drill is this window with its own description.
+// Every drill is this window with its own description; the engine decides, the window shows.
 #pragma once
 
 #include "../common/forms.h"
 #include "drilldescriptions.h"
 #include "drillengine.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
 class QAction;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+
+#include "../common/answerbox.h"
 
 namespace zeb {
-
-class AnswerBox;
 
 class DrillWindow : public Form
 {
@@ -24,34 +25,28 @@ public:
 
     void Form_Load() override;
 
-    // The engine behind the window, for tests that check its state.
-    const DrillEngine &engine() const { return m_engine; }
-
 private:
-    void buildControls(QWidget *client);
-    QPushButton *addButton(QWidget *client, const char *name, const QString &caption, QRect twips,
-                           double pointSize);
-
     void Command1_Click(); // start or restart a pass
     void Command2_Click(); // check the answer
     void Command3_Click(); // back to the menu
     void Command4_Click(); // show the expected form
     void open(Exercise exercise);
 
-    void DrawNextItem(bool clearAnswer);
-    bool CapitalizeGapFirstAnswer(); // false: no letter to judge
+    void showItem(bool clearAnswer);
     void ReportWrongAnswer();
-    void AcceptAnswer();
     void endPass();
 
     const DrillDescription &m_drill;
     DrillEngine m_engine;
 
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
-    QLabel *Label2 = nullptr, *Label4 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
-           *Label8 = nullptr, *Label9 = nullptr;
-    AnswerBox *Text2 = nullptr;
-    QPlainTextEdit *Text5 = nullptr;
+    QPushButton *Command1 = control<QPushButton>("Command1"),
+                *Command2 = control<QPushButton>("Command2"),
+                *Command3 = control<QPushButton>("Command3"),
+                *Command4 = control<QPushButton>("Command4");
+    QLabel *Label6 = control<QLabel>("Label6"), *Label7 = control<QLabel>("Label7"),
+           *Label8 = control<QLabel>("Label8"), *Label9 = control<QLabel>("Label9");
+    AnswerBox *Text2 = control<AnswerBox>("Text2");
+    QPlainTextEdit *Text5 = control<QPlainTextEdit>("Text5");
     QAction *mnuOntop = nullptr;
 };
 

@@ -31,6 +31,7 @@ enum class Verdict {
     CapitalFixed, // the first letter was made upper case; the next press judges
     Right,
     Wrong,
+    PassEnded, // right, and the last scene of the pass
 };
 
 struct PictureCheck

@@ -4,100 +4,204 @@
 
 #include <QList>
 
+using namespace Qt::StringLiterals;
+
 namespace zeb {
 
-SceneRange sceneRange(PictureExercise exercise)
+SceneRange sceneRange(Exercise exercise)
 {
     switch (exercise) {
-    case PictureExercise::Two:
+    case Exercise::Picture2:
         return {0, 9};
-    case PictureExercise::Four:
+    case Exercise::Picture4:
         return {10, 15};
-    case PictureExercise::Six:
+    case Exercise::Picture6:
         return {16, 21};
-    case PictureExercise::All:
+    default:
+        return {0, SceneCount - 1};
+    }
+}
+
+PictureEngine::PictureEngine() = default;
+
+void PictureEngine::setExercise(Exercise exercise)
+{
+    m_exercise = exercise;
+    reset();
+}
+
+bool PictureEngine::chooseActivity(Activity activity)
+{
+    if (activity == m_choice.activity || activity == Activity::None)
+        return false;
+    m_choice.activity = activity;
+    switch (activity) {
+    case Activity::Statement:
+        // Statements ask nothing, and have no polite person: the third person takes its place.
+        if (m_choice.type != QuestionType::PartialII)
+            m_choice.type = QuestionType::None;
+        if (m_choice.person == Person::Polite)
+            m_choice.person = Person::Third;
+        break;
+    case Activity::Question:
+        m_choice.type = QuestionType::General;
+        m_choice.person = Person::Second;
+        break;
+    case Activity::Answer:
+        m_choice.type = QuestionType::General;
+        m_choice.person = Person::First;
+        break;
+    case Activity::None:
         break;
     }
-    return {0, SceneCount - 1};
+    reset();
+    return true;
 }
 
-int modelScene(PictureExercise exercise)
+bool PictureEngine::chooseType(QuestionType type)
 {
-    return sceneRange(exercise).first;
+    if (type == m_choice.type || type == QuestionType::None || !typesEnabled())
+        return false;
+    m_choice.type = type;
+    reset();
+    return true;
 }
 
-void PictureEngine::load()
+bool PictureEngine::choosePerson(Person person)
 {
-    tables.FillSceneTables();
-    SceneIndex = NoScene;
+    if (person == m_choice.person || !isPersonEnabled(person))
+        return false;
+    m_choice.person = person;
+    reset();
+    return true;
 }
 
-void PictureEngine::reset()
+bool PictureEngine::isPersonEnabled(Person person) const
 {
-    ScenesShown = 0;
-    SceneIndex = NoScene;
-    tables.FillScenePictureIds();
+    switch (person) {
+    case Person::First:
+        return m_choice.activity != Activity::Question;
+    case Person::Second:
+        return m_choice.activity != Activity::Answer;
+    case Person::Third:
+        return true;
+    case Person::Polite:
+        return m_choice.activity == Activity::Question;
+    case Person::None:
+        break;
+    }
+    return false;
 }
 
 bool PictureEngine::isAvailable(int scene) const
 {
-    return scene >= 0 && scene < SceneCount && tables.ScenePictureIds[scene] != 0;
+    return scene >= 0 && scene < SceneCount && !m_shown.test(std::size_t(scene));
 }
 
-std::optional<int> PictureEngine::drawScene(SceneRange range)
+void PictureEngine::reset()
 {
+    m_shown.reset();
+    m_scene = NoScene;
+    m_scenesShown = 0;
+    m_taskOpen = false;
+}
+
+bool PictureEngine::drawScene()
+{
+    const SceneRange scenes = range();
     QList<int> available;
-    for (int k = std::max(range.first, 0); k <= std::min(range.last, SceneCount - 1); ++k) {
+    for (int k = scenes.first; k <= scenes.last; ++k) {
         if (isAvailable(k))
             available.append(k);
     }
     if (available.isEmpty())
-        return std::nullopt;
+        return false;
     // One draw among the scenes left: the same chances as drawing from the whole range until a
     // scene still to be shown comes up, without the retries.
-    SceneIndex = available.at(drawIndex(int(available.size())));
-    const int picture = tables.ScenePictureIds[SceneIndex];
-    tables.ScenePictureIds[SceneIndex] = 0;
-    ++ScenesShown;
-    return picture;
+    m_scene = available.at(drawIndex(int(available.size())));
+    m_shown.set(std::size_t(m_scene));
+    ++m_scenesShown;
+    return true;
 }
 
-std::optional<int> PictureEngine::PickFirstScene(SceneRange range)
+void PictureEngine::setUpTask()
 {
-    ScenesShown = 0;
-    return drawScene(range);
-}
-
-std::optional<int> PictureEngine::PickNextScene(SceneRange range)
-{
-    if (ScenesShown >= range.size())
-        return std::nullopt;
-    return drawScene(range);
-}
-
-void PictureEngine::setUpTask(Activity activity, QuestionType type, Person person)
-{
-    if (const auto codes = taskCodesFor(activity, type, person)) {
+    // A choice that fits no task keeps the task code it had.
+    if (const auto codes = taskCodesFor(m_choice.activity, m_choice.type, m_choice.person)) {
         if (codes->question != 0) {
-            texts = BuildSceneSentence(tables, SceneIndex, codes->question, texts);
-            SavedQuestion = texts.ExpectedText;
+            m_texts = BuildSceneSentence(m_scene, codes->question, m_texts);
+            m_savedQuestion = m_texts.ExpectedText;
         }
-        TaskCode = codes->task;
+        m_taskCode = codes->task;
     }
-    texts = BuildSceneSentence(tables, SceneIndex, TaskCode, texts);
+    m_texts = BuildSceneSentence(m_scene, m_taskCode, m_texts);
 }
 
-void PictureEngine::beginModel(PictureExercise exercise)
+bool PictureEngine::startTask()
 {
-    // A scene counts as drawn, so that setting up the task keeps the model scene.
-    ScenesShown = 1;
-    SceneIndex = modelScene(exercise);
+    if (m_scenesShown < 1 && !drawScene())
+        return false;
+    setUpTask();
+    m_taskOpen = true;
+    return true;
 }
 
-void PictureEngine::endModel()
+ShownForms PictureEngine::solution() const
 {
-    ScenesShown = 0;
-    tables.FillScenePictureIds();
+    return shownForms(m_texts, m_choice.activity == Activity::Question);
+}
+
+QString PictureEngine::question() const
+{
+    return m_choice.activity == Activity::Answer ? shownText(m_savedQuestion, true) : QString();
+}
+
+QString PictureEngine::questionWordPrompt() const
+{
+    if (m_choice.activity != Activity::Question || m_choice.type != QuestionType::PartialII ||
+        m_scene >= SceneCount)
+        return {};
+    return u"¿"_s + QString::fromUtf16(sceneRows()[m_scene].questionWord) + u'?';
+}
+
+QStringList PictureEngine::keyWords() const
+{
+    if (m_scene < 0 || m_scene >= SceneCount || m_choice.person == Person::None)
+        return {};
+    const SceneRow &row = sceneRows()[m_scene];
+    QStringList words{QString::fromUtf16(row.timeWord)};
+    // Only the third person names the subject.
+    if (m_choice.person == Person::Third)
+        words << QString::fromUtf16(row.subjectWord);
+    words << QString::fromUtf16(row.infinitive) << QString::fromUtf16(row.objectWord)
+          << QString::fromUtf16(row.placeWord);
+    return words;
+}
+
+PictureCheck PictureEngine::check(const QString &typed)
+{
+    if (!m_taskOpen)
+        return {typed, Verdict::Nothing};
+    PictureCheck result =
+        checkPictureAnswer(typed, m_texts, m_taskCode, m_choice.activity == Activity::Question);
+    if (result.verdict != Verdict::Right)
+        return result;
+    if (m_scenesShown >= range().size() || !drawScene()) {
+        reset();
+        result.verdict = Verdict::PassEnded;
+        return result;
+    }
+    setUpTask();
+    return result;
+}
+
+void PictureEngine::showModel()
+{
+    m_scene = range().first;
+    setUpTask();
+    m_taskOpen = false;
+    reset();
+    m_scene = range().first;
 }
 
 } // namespace zeb

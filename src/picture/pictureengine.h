@@ -1,15 +1,17 @@
-// The engine of the picture exercise: the scene tables, the pool of scenes still to be shown in
-// the pass, the draws, the task the learner chose and its built texts. It knows no window.
+// The engine of the picture exercise: the exercise and its scenes, the learner's choice of
+// activity, question type and person, the pool of scenes still to be shown in the pass, the task
+// on screen with its accepted texts, and the verdict on the learner's sentence. It knows no
+// window.
 #pragma once
 
-#include "scenesentence.h"
+#include "../common/exercises.h"
+#include "picturecheck.h"
 #include "taskcodes.h"
 
-#include <optional>
+#include <QStringList>
+#include <bitset>
 
 namespace zeb {
-
-enum class PictureExercise { Two, Four, Six, All }; // 2, 4, 6 and 2 + 4 + 6
 
 struct SceneRange
 {
@@ -18,43 +20,82 @@ struct SceneRange
     bool contains(int scene) const { return scene >= first && scene <= last; }
 };
 
-SceneRange sceneRange(PictureExercise exercise);
-int modelScene(PictureExercise exercise);
+// The scenes of a picture exercise; the first one is its model.
+SceneRange sceneRange(Exercise exercise);
 
 inline constexpr int NoScene = 23; // no scene drawn since the load or the last reset
+
+struct PictureChoice
+{
+    Activity activity = Activity::None;
+    QuestionType type = QuestionType::None;
+    Person person = Person::None;
+};
 
 class PictureEngine
 {
 public:
-    SceneTables tables;
-    int SceneIndex = NoScene;
-    int ScenesShown = 0;
-    int TaskCode = 0; // 0 until a task has been chosen
-    QString SavedQuestion;
-    SceneTexts texts;
+    // Exercise 2, statements in the third person, no scene drawn.
+    PictureEngine();
 
-    // Fills the tables; no scene is drawn.
-    void load();
-    // Every scene is to be shown again and none is drawn.
+    // Another exercise: its pass starts afresh.
+    void setExercise(Exercise exercise);
+    Exercise exercise() const { return m_exercise; }
+    SceneRange range() const { return sceneRange(m_exercise); }
+
+    // The learner's choice. A change sets up what goes with it and starts the pass afresh;
+    // choosing what is chosen already changes nothing (false).
+    const PictureChoice &choice() const { return m_choice; }
+    bool chooseActivity(Activity activity);
+    bool chooseType(QuestionType type);
+    bool choosePerson(Person person);
+    bool typesEnabled() const { return m_choice.activity != Activity::Statement; }
+    bool isPersonEnabled(Person person) const;
+
+    // The pass: every scene of the range once, in random order.
+    int scene() const { return m_scene; }
+    int scenesShown() const { return m_scenesShown; }
+    bool isAvailable(int scene) const;
+    // No task, no scene, every scene to be shown again.
     void reset();
 
-    bool isAvailable(int scene) const;
-    // Draws the first scene of a pass; returns its picture.
-    std::optional<int> PickFirstScene(SceneRange range);
-    // Draws a scene of the range not yet shown in this pass and returns its picture; nothing once
-    // the whole range has been shown (the pass is over).
-    std::optional<int> PickNextScene(SceneRange range);
+    // Comenzar: draws the pass's first scene unless one is shown, then sets up the chosen task.
+    // False when no scene can be drawn.
+    bool startTask();
+    // A task is on screen to be checked and solved.
+    bool taskOpen() const { return m_taskOpen; }
+    int taskCode() const { return m_taskCode; }
+    const SceneTexts &texts() const { return m_texts; }
+    // The accepted texts as the learner sees them.
+    ShownForms solution() const;
+    // The question that an answer task puts, and the question word a partial question II asks
+    // with ("¿Dónde?"); empty for other tasks.
+    QString question() const;
+    QString questionWordPrompt() const;
+    // What a click on the picture lists: the scene's key words for the chosen person.
+    QStringList keyWords() const;
 
-    // Sets the task code from the choice (an answer task builds and keeps its question first);
-    // the code stays when no task fits. Then builds the task's texts.
-    void setUpTask(Activity activity, QuestionType type, Person person);
-    // The model works on the model scene of the exercise; once it is shown, the pool is full
-    // again and the next start draws a fresh pass.
-    void beginModel(PictureExercise exercise);
-    void endModel();
+    // Judges the learner's sentence. A right one draws the next scene and sets up its task, or
+    // ends the pass (PassEnded) and resets.
+    PictureCheck check(const QString &typed);
+
+    // The model: the chosen task on the exercise's first scene, worked and not open; afterwards
+    // the pool is full again, so the next start draws a fresh pass.
+    void showModel();
 
 private:
-    std::optional<int> drawScene(SceneRange range);
+    bool drawScene();
+    void setUpTask();
+
+    Exercise m_exercise = Exercise::Picture2;
+    PictureChoice m_choice{Activity::Statement, QuestionType::None, Person::Third};
+    std::bitset<SceneCount> m_shown; // the scenes shown in this pass
+    int m_scene = NoScene;
+    int m_scenesShown = 0;
+    bool m_taskOpen = false;
+    int m_taskCode = 0; // 0 until a task has been chosen
+    QString m_savedQuestion;
+    SceneTexts m_texts;
 };
 
 } // namespace zeb

@@ -1,22 +1,20 @@
 // The window of the picture exercise (exercises 2, 4, 6 and 2 + 4 + 6): a scene picture, the
 // learner's choice of activity, question type and person, and the learner's sentence about it.
+// The engine decides, the window shows.
 #pragma once
 
-#include "../common/exercises.h"
+#include "../common/answerbox.h"
 #include "../common/forms.h"
+#include "../common/picturebox.h"
 #include "pictureengine.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
 class QAction;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace zeb {
-
-class AnswerBox;
-class OptionButton;
-class PictureBox;
 
 class PictureWindow : public Form
 {
@@ -26,23 +24,15 @@ public:
     PictureWindow();
 
     void Form_Load() override;
-
-    // The engine behind the window, for tests that check its state.
-    const PictureEngine &engine() const { return m_engine; }
+    void chooseExercise(Exercise exercise) override;
 
 private:
-    void buildControls(QWidget *client);
-    void buildOptions(QWidget *client);
     void connectHandlers();
+    void connectChoices();
 
-    // Options.
-    void Option3D1_Click(); // Haga oraciones
-    void Option3D2_Click(); // Pregunte
-    void Option3D3_Click(); // Conteste
-    void choosePerson();
-    void showPersonIndicator();
+    void optionClicked(int option);
+    void showChoice();
 
-    // Commands.
     void Command6_Click();  // Comenzar: set up the task
     void Command7_Click();  // Siguiente: check the answer
     void Command1_Click();  // Solución
@@ -50,36 +40,30 @@ private:
     void Command16_Click(); // Modelo
     void Image1_Click();    // the key words of the scene
     void Command9_Click();  // Salir
-    void chooseExercise(PictureExercise exercise);
+    void setExercise(Exercise exercise, const QString &captionEnd);
     void open(Exercise exercise);
 
     void ResetPictureExercise();
-    void showScenePicture(int pictureId);
-    void AdvanceToNextScene();
+    void showTask();
+    void showScene();
     void ReportWrongPictureAnswer();
     void FillSolutionLabels();
 
-    QPushButton *exerciseButton(PictureExercise exercise) const;
-    std::optional<PictureExercise> currentExercise() const;
-    Activity activity() const;
-    QuestionType questionType() const;
-    Person person() const;
-
     PictureEngine m_engine;
 
-    QPushButton *Command1 = nullptr, *Command6 = nullptr, *Command7 = nullptr, *Command9 = nullptr,
-                *Command15 = nullptr, *Command16 = nullptr;
-    QLabel *Label1 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label6 = nullptr,
-           *Label7 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr;
-    QGroupBox *Frame3D4 = nullptr, *Frame3D5 = nullptr;
-    OptionButton *Option3D1 = nullptr, *Option3D2 = nullptr, *Option3D3 = nullptr,
-                 *Option3D4 = nullptr, *Option3D5 = nullptr, *Option3D10 = nullptr,
-                 *Option3D6 = nullptr, *Option3D7 = nullptr, *Option3D8 = nullptr,
-                 *Option3D9 = nullptr;
-    PictureBox *Image1 = nullptr;
-    AnswerBox *Text2 = nullptr;
-    // Never shown: the accepted texts and the question as the learner sees them.
-    QLineEdit *Text1 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr;
+    QPushButton *Command1 = control<QPushButton>("Command1"),
+                *Command6 = control<QPushButton>("Command6"),
+                *Command7 = control<QPushButton>("Command7"),
+                *Command9 = control<QPushButton>("Command9"),
+                *Command15 = control<QPushButton>("Command15"),
+                *Command16 = control<QPushButton>("Command16");
+    QLabel *Label1 = control<QLabel>("Label1"), *Label3 = control<QLabel>("Label3"),
+           *Label4 = control<QLabel>("Label4"), *Label6 = control<QLabel>("Label6"),
+           *Label7 = control<QLabel>("Label7"), *Label10 = control<QLabel>("Label10"),
+           *Label11 = control<QLabel>("Label11"), *Label12 = control<QLabel>("Label12");
+    QGroupBox *Frame3D5 = control<QGroupBox>("Frame3D5");
+    PictureBox *Image1 = control<PictureBox>("Image1");
+    AnswerBox *Text2 = control<AnswerBox>("Text2");
     QAction *mnuOnTop = nullptr;
 };
 

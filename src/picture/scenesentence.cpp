@@ -23,18 +23,20 @@ struct Pieces
         indirect, polite;
 };
 
-Pieces piecesOf(const SceneTables &t, int k, const QString &polite)
+Pieces piecesOf(int k, const QString &polite)
 {
-    return {t.SceneSubjects[k],
-            t.SceneTimes[k],
-            t.SceneFirstPersonForms[k],
-            t.SceneSecondPersonForms[k],
-            t.SceneThirdPersonForms[k],
-            t.SceneQuestionWords[k],
-            t.SceneObjects[k],
-            t.ScenePlaces[k],
-            t.SceneObjectPronouns[k],
-            t.SceneIndirectPronouns[k],
+    const SceneRow &row = sceneRows()[k];
+    auto text = [](const char16_t *piece) { return QString::fromUtf16(piece); };
+    return {text(row.subject),
+            text(row.time),
+            text(row.firstPerson),
+            text(row.secondPerson),
+            text(row.thirdPerson),
+            text(row.questionWord),
+            text(row.object),
+            text(row.place),
+            text(row.objectPronouns),
+            text(row.indirectPronoun),
             polite};
 }
 
@@ -70,30 +72,12 @@ QString wordAnswer(const Pieces &p, const QString &verb)
 
 } // namespace
 
-// The singular scenes are listed; every other number counts as plural.
 bool isPluralScene(int scene)
 {
-    switch (scene) {
-    case 0:
-    case 1:
-    case 3:
-    case 4:
-    case 5:
-    case 7:
-    case 10:
-    case 11:
-    case 13:
-    case 16:
-    case 18:
-    case 19:
-    case 21:
-        return false;
-    default:
-        return true;
-    }
+    return scene < 0 || scene >= SceneCount || sceneRows()[scene].plural;
 }
 
-SceneTexts BuildSceneSentence(const SceneTables &tables, int scene, int taskCode, SceneTexts out)
+SceneTexts BuildSceneSentence(int scene, int taskCode, SceneTexts out)
 {
     const bool plural = isPluralScene(scene);
     out.PolitePronoun = plural ? u"ustedes"_s : u"usted"_s;
@@ -104,7 +88,7 @@ SceneTexts BuildSceneSentence(const SceneTables &tables, int scene, int taskCode
     if (scene < 0 || scene >= SceneCount)
         return out;
 
-    const Pieces p = piecesOf(tables, scene, out.PolitePronoun);
+    const Pieces p = piecesOf(scene, out.PolitePronoun);
     const QString rest = p.object + p.place; // what follows the verb
     auto statement = [&](const QString &subject, const QString &verb) {
         out.ExpectedText = p.time + u' ' + subject + p.indirect + verb + rest + u'.';

@@ -1,8 +1,10 @@
 // The sentence builder: for a scene and a task code, the expected statement, question or answer
-// and the other forms that are accepted, assembled from the scene tables by fixed patterns.
+// and the other forms that are accepted, assembled from the scene's row by fixed patterns.
 #pragma once
 
 #include "datos1.h"
+
+#include <QString>
 
 namespace zeb {
 
@@ -20,12 +22,12 @@ struct SceneTexts
     QString PolitePronoun;       // "usted" or "ustedes"
 };
 
+// Scenes outside the table (none drawn) count as plural.
 bool isPluralScene(int scene);
 
 // The texts of `taskCode` for `scene`, starting from the texts built before. A code outside
 // 1..18 builds nothing but the polite pronoun; a scene outside 0..21 leaves the alternatives
 // emptied and the model text as it was.
-SceneTexts BuildSceneSentence(const SceneTables &tables, int scene, int taskCode,
-                              SceneTexts texts = {});
+SceneTexts BuildSceneSentence(int scene, int taskCode, SceneTexts texts = {});
 
 } // namespace zeb

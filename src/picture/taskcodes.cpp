@@ -1,5 +1,8 @@
 #include "taskcodes.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace zeb {
 namespace {
 
@@ -50,22 +53,12 @@ std::optional<TaskCodes> taskCodesFor(Activity activity, QuestionType type, Pers
     return std::nullopt;
 }
 
+// The learner asks exactly in the tasks of the activity Pregunte.
 bool isQuestionTask(int taskCode)
 {
-    switch (taskCode) {
-    case 4:
-    case 5:
-    case 8:
-    case 9:
-    case 12:
-    case 13:
-    case 14:
-    case 16:
-    case 18:
-        return true;
-    default:
-        return false;
-    }
+    return std::any_of(std::begin(taskRows), std::end(taskRows), [taskCode](const TaskRow &row) {
+        return row.activity == A::Question && row.codes.task == taskCode;
+    });
 }
 
 } // namespace zeb

@@ -1,10 +1,11 @@
 #include "alap.h"
 
 #include "../common/accentkeys.h"
-#include "../common/panel3d.h"
+#include "../common/colours.h"
+#include "../common/layout.h"
+#include "../common/picturebutton.h"
 #include "../common/platform.h"
 #include "aboutflag.h"
-#include "picturebutton.h"
 #include "sobre.h"
 
 #include <QCoreApplication>
@@ -15,85 +16,64 @@ using namespace Qt::StringLiterals;
 namespace zeb {
 namespace {
 
+using K = ControlKind;
+constexpr DesignFont sans12{Face::Sans, 12}, sans135{Face::Sans, 13.5};
+
+// In tab order: the exercises 1, 2, 5, 7, 10, "Cerrar", then 4, 2 + 4 + 6 and 6.
+// clang-format off
+constexpr ControlRow controls[] = {
+    {"Panel3D1",   K::Panel,         "Seleccione el ejercicio  pulsando sobre el icono:", {240, 120, 5535, 750}, sans12},
+    {"AniButton1", K::PictureButton, "&1",         {480, 1080, 975, 1110},   sans135},
+    {"AniButton2", K::PictureButton, "&2",         {1800, 1080, 975, 1110},  sans135},
+    {"AniButton3", K::PictureButton, "&5",         {4440, 1080, 975, 1110},  sans135},
+    {"AniButton4", K::PictureButton, "&7",         {2520, 2520, 975, 1110},  sans135},
+    {"AniButton5", K::PictureButton, "1&0",        {3960, 2520, 975, 1110},  sans135},
+    {"Command1",   K::Button,        "&Cerrar",    {2400, 5520, 1335, 615},  sans135},
+    {"AniButton6", K::PictureButton, "&4",         {3120, 1080, 975, 1110},  sans135},
+    {"AniButton7", K::PictureButton, "2 &+ 4 + 6", {2280, 3960, 1500, 1230}, sans135},
+    {"AniButton8", K::PictureButton, "&6",         {1080, 2520, 975, 1110},  sans135},
+};
+// clang-format on
+
 struct MenuButton
 {
     const char *name;
-    const char *caption;
     Exercise exercise;
-    QRect place; // twips
     const char *picture;
 };
 
-// In three rows: the exercises 1, 2, 4, 5, then 6, 7, 10, then the three picture exercises
-// together.
-const MenuButton menuButtons[] = {
-    {"AniButton1", "&1", Exercise::Drill1, {480, 1080, 975, 1110}, "drill1"},
-    {"AniButton2", "&2", Exercise::Picture2, {1800, 1080, 975, 1110}, "pic2"},
-    {"AniButton6", "&4", Exercise::Picture4, {3120, 1080, 975, 1110}, "pic4"},
-    {"AniButton3", "&5", Exercise::Drill5, {4440, 1080, 975, 1110}, "drill5"},
-    {"AniButton8", "&6", Exercise::Picture6, {1080, 2520, 975, 1110}, "pic6"},
-    {"AniButton4", "&7", Exercise::Drill7, {2520, 2520, 975, 1110}, "drill7"},
-    {"AniButton5", "1&0", Exercise::Drill10, {3960, 2520, 975, 1110}, "drill10"},
-    {"AniButton7", "2 &+ 4 + 6", Exercise::Picture246, {2280, 3960, 1500, 1230}, "pic246"},
+// The pictures are 32 x 32 on the drills and 50 x 46 on the picture exercises.
+constexpr QSize drillPicture{480, 480}, scenePicture{750, 690};
+constexpr MenuButton menuButtons[] = {
+    {"AniButton1", Exercise::Drill1, "drill1"},     {"AniButton2", Exercise::Picture2, "pic2"},
+    {"AniButton3", Exercise::Drill5, "drill5"},     {"AniButton4", Exercise::Drill7, "drill7"},
+    {"AniButton5", Exercise::Drill10, "drill10"},   {"AniButton6", Exercise::Picture4, "pic4"},
+    {"AniButton7", Exercise::Picture246, "pic246"}, {"AniButton8", Exercise::Picture6, "pic6"},
 };
 
-// The design sizes of the pictures, in twips: 32 x 32 on the drills, 50 x 46 on the scenes.
-QSize pictureSize(Exercise exercise)
+bool isDrill(Exercise exercise)
 {
-    switch (exercise) {
-    case Exercise::Drill1:
-    case Exercise::Drill5:
-    case Exercise::Drill7:
-    case Exercise::Drill10:
-        return {480, 480};
-    default:
-        return {750, 690};
-    }
+    return exercise == Exercise::Drill1 || exercise == Exercise::Drill5 ||
+           exercise == Exercise::Drill7 || exercise == Exercise::Drill10;
 }
 
 } // namespace
 
-MainMenu::MainMenu() : Form(FormName::alap)
+MainMenu::MainMenu()
+    : Form(FormName::alap, {u"ZEBrcicios gramaticales    ----   Unidad 17"_s,
+                            colours::menuWindow,
+                            {5985, 6915},
+                            DesignFont{Face::Sans, 8.25},
+                            controls})
 {
-    QWidget *client = setDesign(u"ZEBrcicios gramaticales    ----   Unidad 17"_s,
-                                QColor(192, 192, 192), 5985, 6915);
-    setFont(designFont(sansSerif, 8.25, true));
-
-    auto *panel = new Panel3D(client);
-    panel->setObjectName(u"Panel3D1"_s);
-    panel->setGeometry(twipsRect(240, 120, 5535, 750));
-    panel->setFont(designFont(sansSerif, 12, true));
-    panel->setTitle(u"Seleccione el ejercicio  pulsando sobre el icono:"_s);
-
-    QHash<QString, QWidget *> byName;
     for (const MenuButton &b : menuButtons) {
-        auto *button = new PictureButton(QString::fromUtf8(b.caption),
-                                         u":/pictures/%1.svg"_s.arg(QLatin1StringView(b.picture)),
-                                         pictureSize(b.exercise), client);
-        button->setObjectName(QLatin1StringView(b.name));
-        button->setGeometry(twipsRect(b.place));
-        button->setFont(designFont(sansSerif, 13.5, true));
-        const Exercise exercise = b.exercise;
-        connect(button, &QPushButton::clicked, this, [this, exercise] { open(exercise); });
-        byName.insert(button->objectName(), button);
+        auto *button = control<PictureButton>(b.name);
+        button->setPicture(u":/pictures/%1.svg"_s.arg(QLatin1StringView(b.picture)),
+                           isDrill(b.exercise) ? drillPicture : scenePicture);
+        connect(button, &QPushButton::clicked, this, [this, e = b.exercise] { open(e); });
     }
-
-    auto *close = new QPushButton(u"&Cerrar"_s, client);
-    close->setObjectName(u"Command1"_s);
-    close->setGeometry(twipsRect(2400, 5520, 1335, 615));
-    close->setFont(designFont(sansSerif, 13.5, true));
-    close->setAutoDefault(true);
-    connect(close, &QPushButton::clicked, this, &MainMenu::alap_Command1_Click);
-    byName.insert(close->objectName(), close);
-
-    QWidget *previous = nullptr;
-    for (const char *name : {"AniButton1", "AniButton2", "AniButton3", "AniButton4", "AniButton5",
-                             "Command1", "AniButton6", "AniButton7", "AniButton8"}) {
-        QWidget *next = byName.value(QLatin1StringView(name));
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
+            &MainMenu::alap_Command1_Click);
 
     QMenu *help = menuBar()->addMenu(u"&Ayuda"_s);
     help->setObjectName(u"ayuda"_s);

@@ -1,5 +1,7 @@
 #include "hatter.h"
 
+#include "../common/colours.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -11,7 +13,7 @@ BackgroundWindow::BackgroundWindow() : Form(FormName::hatter)
 {
     setWindowTitle(u"Z E B"_s);
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(255, 255, 224));
+    background.setColor(QPalette::Window, colours::lightYellow);
     setPalette(background);
     setAutoFillBackground(true);
 }
@@ -22,8 +24,6 @@ void BackgroundWindow::Form_Load()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     showMaximized();
-    setCursor(Qt::WaitCursor);
-    unsetCursor();
 }
 
 } // namespace zeb

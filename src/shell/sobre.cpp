@@ -1,5 +1,7 @@
 #include "sobre.h"
 
+#include "../common/colours.h"
+#include "../common/layout.h"
 #include "../common/panel3d.h"
 #include "../common/picturebox.h"
 #include "../common/platform.h"
@@ -15,7 +17,27 @@ using namespace Qt::StringLiterals;
 namespace zeb {
 namespace {
 
-const QColor grey(192, 192, 192);
+using K = ControlKind;
+constexpr DesignFont sans12{Face::Sans, 12}, sans135{Face::Sans, 13.5},
+    arial975{Face::Arial, 9.75, false}, times1125{Face::Times, 11.25};
+constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+
+// clang-format off
+constexpr ControlRow controls[] = {
+    {"Panel3D1", K::Panel,   "",                                       {360, 240, 5415, 2670}, sans135},
+    {"Label5",   K::Label,   "(Ejercicios gramaticales de español)",   {360, 960, 3615, 255},  times1125, {}, Look::Plain, false, "Panel3D1"},
+    {"Label3",   K::Label,   "Autor:",                                 {480, 1455, 645, 375},  arial975,  {}, Look::Plain, false, "Panel3D1"},
+    {"Label4",   K::Label,   "",                                       {1200, 1440, 3585, 495}, arial975, topLeft, Look::Plain, false, "Panel3D1"},
+    {"Label2",   K::Label,   "1999",                                   {2160, 1680, 735, 375}, arial975,  topLeft, Look::Plain, false, "Panel3D1"},
+    {"Label6",   K::Label,   "Si quiere más información, pulse aquí:", {480, 2040, 3735, 375}, times1125, {}, Look::Plain, false, "Panel3D1"},
+    {"Image2",   K::Picture, "",                                       {4320, 1920, 480, 480}, sans12,    {}, Look::Plain, false, "Panel3D1"},
+    {"Image1",   K::Picture, "",                                       {3960, 240, 1215, 975}, sans12,    {}, Look::Plain, false, "Panel3D1"},
+    {"Image3",   K::Picture, "",                                       {120, 3000, 615, 495},  sans12,    {}, Look::Plain, true},
+    {"Image4",   K::Picture, "",                                       {840, 3000, 615, 495},  sans12,    {}, Look::Plain, true},
+    {"Image5",   K::Picture, "",                                       {1560, 3000, 615, 495}, sans12,    {}, Look::Plain, true},
+    {"Command1", K::Button,  "&Vale",                                  {2520, 3000, 1215, 495}, sans12,   {}, Look::Plain, true},
+};
+// clang-format on
 
 QString text(const char16_t *value)
 {
@@ -44,66 +66,34 @@ QString aboutInformation()
            u"\r\n"_s + u"               E-mail: "_s + text(author::email);
 }
 
-AboutWindow::AboutWindow() : Form(FormName::sobre)
+AboutWindow::AboutWindow()
+    : Form(FormName::sobre, {u"A c e r c a   d e   Z  E  B"_s,
+                             colours::menuWindow,
+                             {6120, 3585},
+                             DesignFont{Face::Sans, 12},
+                             controls})
 {
-    QWidget *client = setDesign(u"A c e r c a   d e   Z  E  B"_s, grey, 6120, 3585);
-    setFont(designFont(sansSerif, 12, true));
 
-    auto *panel = new Panel3D(client);
-    panel->setObjectName(u"Panel3D1"_s);
-    panel->setGeometry(twipsRect(360, 240, 5415, 2670));
-    panel->setFont(designFont(sansSerif, 13.5, true));
+    auto *panel = control<Panel3D>("Panel3D1");
     panel->setTitle(QString(74, u' ') + u"Z E B"_s);
     panel->setTitleAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    auto label = [panel](const char *name, const QString &caption, QRect twips, const QFont &font) {
-        auto *l = new QLabel(caption, panel);
-        l->setObjectName(QLatin1StringView(name));
-        l->setGeometry(twipsRect(twips));
-        l->setFont(font);
-        return l;
-    };
-    label("Label5", u"(Ejercicios gramaticales de español)"_s, {360, 960, 3615, 255},
-          designFont(timesNewRoman, 11.25, true));
-    label("Label3", u"Autor:"_s, {480, 1455, 645, 375}, designFont(arial, 9.75));
     const QString city = text(author::city) + u',';
-    QLabel *authorLines = label("Label4",
-                                text(author::name) + u" ("_s + text(author::institution) + u", "_s +
-                                    text(author::institute) + u")\n"_s + city,
-                                {1200, 1440, 3585, 495}, designFont(arial, 9.75));
-    authorLines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *authorLines = control<QLabel>("Label4");
+    authorLines->setText(text(author::name) + u" ("_s + text(author::institution) + u", "_s +
+                         text(author::institute) + u")\n"_s + city);
     authorLines->setWordWrap(true);
     // The year follows the city on the second line of the author's lines.
-    QLabel *year = label("Label2", u"1999"_s, {2160, 1680, 735, 375}, designFont(arial, 9.75));
-    year->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QFontMetrics metrics(authorLines->font());
-    year->move(authorLines->x() + metrics.horizontalAdvance(city + u' '),
-               authorLines->y() + metrics.lineSpacing());
-    label("Label6", u"Si quiere más información, pulse aquí:"_s, {480, 2040, 3735, 375},
-          designFont(timesNewRoman, 11.25, true));
+    control<QLabel>("Label2")->move(authorLines->x() + metrics.horizontalAdvance(city + u' '),
+                                    authorLines->y() + metrics.lineSpacing());
 
-    auto picture = [](QWidget *parent, const char *name, QRect twips, const QString &source) {
-        auto *box = new PictureBox(parent);
-        box->setObjectName(QLatin1StringView(name));
-        box->setGeometry(twipsRect(twips));
-        box->setPicture(source);
-        return box;
-    };
-    PictureBox *info = picture(panel, "Image2", {4320, 1920, 480, 480}, u":/pictures/info.svg"_s);
+    auto *info = control<PictureBox>("Image2");
+    info->setPicture(u":/pictures/info.svg"_s);
     info->setInvitesClick(u"Mi ez?"_s);
     connect(info, &PictureBox::clicked, this, &AboutWindow::sobre_Image2_Click);
-    Image1 = picture(panel, "Image1", {3960, 240, 1215, 975}, QString());
-    Image3 = picture(client, "Image3", {120, 3000, 615, 495}, u":/pictures/frame1.svg"_s);
-    Image4 = picture(client, "Image4", {840, 3000, 615, 495}, u":/pictures/frame2.svg"_s);
-    Image5 = picture(client, "Image5", {1560, 3000, 615, 495}, u":/pictures/frame3.svg"_s);
-    for (PictureBox *frame : {Image3, Image4, Image5})
-        frame->hide();
-
-    Command1 = new QPushButton(u"&Vale"_s, client);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(twipsRect(2520, 3000, 1215, 495));
-    Command1->setAutoDefault(true);
-    Command1->hide();
+    Image3->setPicture(u":/pictures/frame1.svg"_s);
+    Image4->setPicture(u":/pictures/frame2.svg"_s);
+    Image5->setPicture(u":/pictures/frame3.svg"_s);
     connect(Command1, &QPushButton::clicked, this, &AboutWindow::sobre_Command1_Click);
 
     Timer1 = new QTimer(this);
@@ -114,7 +104,6 @@ AboutWindow::AboutWindow() : Form(FormName::sobre)
     Timer2->setObjectName(u"Timer2"_s);
     Timer2->setInterval(200);
     connect(Timer2, &QTimer::timeout, this, &AboutWindow::sobre_Timer2_Timer);
-    setCursor(Qt::WaitCursor);
 }
 
 void AboutWindow::Form_Load()
@@ -124,12 +113,10 @@ void AboutWindow::Form_Load()
     Image1->setPicture(Image3->picture());
     show();
     if (AboutOpenedFromMenu != 0) {
-        unsetCursor();
         Command1->setVisible(true);
         Command1->setFocus();
     } else {
-        setCursor(Qt::WaitCursor);
-        Command1->setVisible(false);
+        setCursor(Qt::WaitCursor); // the splash: the menu is on its way
     }
     Timer1->start();
     Timer2->start();

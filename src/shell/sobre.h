@@ -4,13 +4,13 @@
 #pragma once
 
 #include "../common/forms.h"
+#include "../common/picturebox.h"
 
-class QPushButton;
+#include <QPushButton>
+
 class QTimer;
 
 namespace zeb {
-
-class PictureBox;
 
 class AboutWindow : public Form
 {
@@ -30,8 +30,9 @@ private:
     void sobre_Timer2_Timer();
     void sobre_Image2_Click();
 
-    PictureBox *Image1 = nullptr, *Image3 = nullptr, *Image4 = nullptr, *Image5 = nullptr;
-    QPushButton *Command1 = nullptr;
+    PictureBox *Image1 = control<PictureBox>("Image1"), *Image3 = control<PictureBox>("Image3"),
+               *Image4 = control<PictureBox>("Image4"), *Image5 = control<PictureBox>("Image5");
+    QPushButton *Command1 = control<QPushButton>("Command1");
     QTimer *Timer1 = nullptr, *Timer2 = nullptr;
 };
 

@@ -171,18 +171,16 @@ void drillWindows()
     }
 
     zeb::DrillEngine engine(zeb::bank1710(), 34);
-    engine.loadBank();
-    engine.DrawNextItem();
-    const int k = engine.CurrentItem;
-    const QString start = engine.SentenceStarts.at(k) + u' ',
-                  end = u' ' + engine.SentenceEnds.at(k);
-    for (const QString &answer : {engine.VerbForms.at(k), QString(100000, u'x')}) {
+    engine.start();
+    for (const QString &answer : {engine.expectedForm(), QString(100000, u'x')}) {
         QElapsedTimer timer;
         timer.start();
         const int rounds = 1000;
         int correct = 0;
-        for (int i = 0; i < rounds; ++i)
-            correct += engine.isCorrect(start, answer, end);
+        for (int i = 0; i < rounds; ++i) {
+            zeb::DrillEngine judge = engine; // a right answer moves the engine on
+            correct += judge.check(answer) != zeb::DrillVerdict::Wrong;
+        }
         std::printf("drill check of a %lld-character answer: %.4f ms (%s)\n",
                     static_cast<long long>(answer.size()), timer.nsecsElapsed() / 1e6 / rounds,
                     correct ? "right" : "wrong");
@@ -255,7 +253,6 @@ void pictureWindow()
     zeb::forms::unload(FormName::zeb1702);
     settle();
 
-    const zeb::SceneTables &tables = zeb::SceneTables::filled();
     QElapsedTimer timer;
     timer.start();
     const int rounds = 100;
@@ -263,7 +260,7 @@ void pictureWindow()
     for (int round = 0; round < rounds; ++round) {
         for (int scene = 0; scene < zeb::SceneCount; ++scene) {
             for (int code = zeb::FirstTaskCode; code <= zeb::LastTaskCode; ++code)
-                characters += zeb::BuildSceneSentence(tables, scene, code).ExpectedText.size();
+                characters += zeb::BuildSceneSentence(scene, code).ExpectedText.size();
         }
     }
     std::printf("all 18 task codes for all 22 scenes: %.3f ms (%lld characters)\n",

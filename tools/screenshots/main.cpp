@@ -3,6 +3,7 @@
 #include "common/exercises.h"
 #include "common/forms.h"
 #include "common/picturebox.h"
+#include "common/layout.h"
 #include "common/platform.h"
 #include "common/random.h"
 #include "drills/drillbank.h"
@@ -52,7 +53,7 @@ void saveContactSheet(const QDir &folder)
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(zeb::designFont(zeb::arial, 9, true));
+    painter.setFont(zeb::designFont({zeb::Face::Arial, 9}));
     for (int k = 0; k < zeb::SceneCount; ++k) {
         const QPoint corner(gap + k % columns * (cell.width() + gap),
                             gap + k / columns * (cell.height() + caption + gap));

@@ -1,7 +1,8 @@
 #include "picturebutton.h"
 
-#include "../common/picturebox.h"
-#include "../common/platform.h"
+#include "colours.h"
+#include "picturebox.h"
+#include "platform.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -10,19 +11,22 @@
 namespace zeb {
 namespace {
 
-const QColor face(255, 255, 224);
+const QColor &face = colours::lightYellow;
 const QColor hoverFace(255, 255, 244);
 const QColor pressedFace(240, 236, 196);
 
 } // namespace
 
-PictureButton::PictureButton(const QString &caption, const QString &picture, QSize pictureSize,
-                             QWidget *parent)
-    : QPushButton(caption, parent), m_picture(picture),
-      m_pictureSize(twipsToPixels(pictureSize.width()), twipsToPixels(pictureSize.height()))
+PictureButton::PictureButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setAttribute(Qt::WA_Hover);
-    setAutoDefault(true);
+}
+
+void PictureButton::setPicture(const QString &path, QSize sizeTwips)
+{
+    m_picture = path;
+    m_pictureSize = twipsRect({{}, sizeTwips}).size();
+    update();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

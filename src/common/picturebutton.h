@@ -11,9 +11,9 @@ class PictureButton : public QPushButton
     Q_OBJECT
 
 public:
-    // `pictureSize` is the picture's design size in twips.
-    PictureButton(const QString &caption, const QString &picture, QSize pictureSize,
-                  QWidget *parent);
+    PictureButton(const QString &caption, QWidget *parent);
+    // `sizeTwips` is the picture's design size.
+    void setPicture(const QString &path, QSize sizeTwips);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

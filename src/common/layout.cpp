@@ -1,0 +1,155 @@
+#include "layout.h"
+
+#include "answerbox.h"
+#include "colours.h"
+#include "panel3d.h"
+#include "picturebox.h"
+#include "picturebutton.h"
+#include "platform.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace zeb {
+namespace {
+
+QWidget *create(ControlKind kind, const QString &caption, QWidget *parent)
+{
+    switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::PictureButton: {
+        auto *button = kind == ControlKind::Button ? new QPushButton(caption, parent)
+                                                   : new PictureButton(caption, parent);
+        button->setAutoDefault(true);
+        return button;
+    }
+    case ControlKind::Label:
+        return new QLabel(caption, parent);
+    case ControlKind::TextView: {
+        auto *text = new QPlainTextEdit(parent);
+        text->setReadOnly(true);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        text->setTabChangesFocus(true);
+        return text;
+    }
+    case ControlKind::DrillAnswer:
+        return new AnswerBox(AccentKeySet::VerbDrill, parent);
+    case ControlKind::PictureAnswer:
+        return new AnswerBox(AccentKeySet::PictureExercise, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::SunkenFrame: {
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return frame;
+    }
+    case ControlKind::Option: {
+        // Each option is set from the window's state, so none unselects another by itself.
+        auto *option = new QRadioButton(caption, parent);
+        option->setAutoExclusive(false);
+        return option;
+    }
+    case ControlKind::Picture:
+        return new PictureBox(parent);
+    case ControlKind::Panel: {
+        auto *panel = new Panel3D(parent);
+        panel->setTitle(caption);
+        return panel;
+    }
+    }
+    return nullptr;
+}
+
+// The colours of each look: a background role and its colour, a text role and its colour, and
+// whether the control paints its background.
+struct LookColours
+{
+    Look look;
+    QPalette::ColorRole back;
+    QColor backColour;
+    QPalette::ColorRole front;
+    QColor frontColour;
+    bool fill;
+};
+
+const LookColours lookColours[] = {
+    {Look::AnswerBox, QPalette::Base, colours::lightYellow, QPalette::Text, Qt::red, false},
+    {Look::Infinitive, QPalette::Window, Qt::white, QPalette::WindowText, Qt::red, true},
+    {Look::Indicator, QPalette::Window, colours::indicatorGreen, QPalette::WindowText, Qt::white,
+     true},
+    {Look::Punctuation, QPalette::Window, colours::punctuationGrey, QPalette::WindowText, Qt::white,
+     true},
+    {Look::PictureFrame, QPalette::Window, Qt::white, QPalette::WindowText, Qt::black, true},
+    {Look::QuestionWord, QPalette::Window, colours::questionWordBox, QPalette::WindowText,
+     Qt::black, true},
+    {Look::SolutionButton, QPalette::Button, colours::menuWindow, QPalette::ButtonText, Qt::black,
+     false},
+    {Look::ErrorLine, QPalette::Window, colours::exerciseWindow, QPalette::WindowText,
+     colours::errorRed, false},
+};
+
+void applyLook(QWidget *widget, Look look)
+{
+    if (look == Look::Plain)
+        return;
+    QPalette palette = widget->palette();
+    for (const LookColours &colours : lookColours) {
+        if (colours.look == look) {
+            palette.setColor(colours.back, colours.backColour);
+            palette.setColor(colours.front, colours.frontColour);
+            widget->setAutoFillBackground(colours.fill);
+        }
+    }
+    // Red captions; a disabled person is greyed like any disabled option.
+    if (look == Look::PersonOption) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::WindowText, Qt::red);
+    }
+    if (look == Look::QuestionWord)
+        static_cast<QFrame *>(widget)->setFrameStyle(QFrame::Box | QFrame::Plain);
+    widget->setPalette(palette);
+}
+
+void align(QWidget *widget, Qt::Alignment alignment)
+{
+    if (!alignment)
+        return;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setAlignment(alignment);
+    else if (auto *box = qobject_cast<QLineEdit *>(widget))
+        box->setAlignment(alignment);
+}
+
+} // namespace
+
+QFont designFont(const DesignFont &font)
+{
+    const QString *faces[] = {&sansSerif, &arial, &timesNewRoman};
+    QFont f(*faces[int(font.face)]);
+    f.setPointSizeF(font.points);
+    f.setBold(font.bold);
+    return f;
+}
+
+void placeControls(QWidget *client, std::span<const ControlRow> rows)
+{
+    for (const ControlRow &row : rows) {
+        QWidget *parent = client;
+        if (row.parent)
+            parent = client->findChild<QWidget *>(QLatin1StringView(row.parent));
+        QWidget *control = create(row.kind, QString::fromUtf8(row.caption), parent);
+        control->setObjectName(QLatin1StringView(row.name));
+        control->setGeometry(row.twips.isNull() ? parent->contentsRect() : twipsRect(row.twips));
+        control->setFont(designFont(row.font));
+        align(control, row.align);
+        applyLook(control, row.look);
+        if (row.hidden)
+            control->hide();
+    }
+}
+
+} // namespace zeb

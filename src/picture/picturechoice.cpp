@@ -1,0 +1,100 @@
+// The picture window's choices: the options of activity, question type and person, the exercise
+// buttons, and the ways out of the window.
+#include "picturecontrols.h"
+#include "picturewindow.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace zeb {
+
+void PictureWindow::connectChoices()
+{
+    auto *options = new QButtonGroup(this);
+    options->setExclusive(false); // the window sets every option from the engine's choice
+    const auto choices = pictureOptions();
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        options->addButton(control<QRadioButton>(choices[i].name), int(i));
+    connect(options, &QButtonGroup::idClicked, this, &PictureWindow::optionClicked);
+
+    for (const ExerciseButton &button : pictureExerciseButtons()) {
+        connect(control<QPushButton>(button.name), &QPushButton::clicked, this, [this, &button] {
+            if (button.chosenCaption)
+                setExercise(button.exercise, QString::fromUtf16(button.chosenCaption));
+            else
+                open(button.exercise);
+        });
+    }
+    control<QPushButton>("Command12")->setEnabled(false);
+    control<QPushButton>("Command13")->setEnabled(false);
+}
+
+void PictureWindow::optionClicked(int option)
+{
+    const OptionChoice &choice = pictureOptions()[std::size_t(option)];
+    const bool changed = choice.activity != Activity::None
+                             ? m_engine.chooseActivity(choice.activity)
+                         : choice.type != QuestionType::None ? m_engine.chooseType(choice.type)
+                                                             : m_engine.choosePerson(choice.person);
+    if (changed)
+        ResetPictureExercise();
+    showChoice(); // a click on the chosen option leaves it chosen
+}
+
+void PictureWindow::showChoice()
+{
+    const PictureChoice &chosen = m_engine.choice();
+    for (const OptionChoice &option : pictureOptions()) {
+        auto *button = control<QRadioButton>(option.name);
+        if (option.activity != Activity::None) {
+            button->setChecked(option.activity == chosen.activity);
+        } else if (option.type != QuestionType::None) {
+            button->setChecked(option.type == chosen.type);
+            button->setEnabled(m_engine.typesEnabled());
+        } else {
+            button->setChecked(option.person == chosen.person);
+            button->setEnabled(m_engine.isPersonEnabled(option.person));
+        }
+    }
+    const QString indicator = personIndicator(chosen.person);
+    Label1->setText(indicator);
+    Label1->setVisible(!indicator.isEmpty());
+    Label6->setVisible(!indicator.isEmpty());
+}
+
+void PictureWindow::chooseExercise(Exercise exercise)
+{
+    for (const ExerciseButton &button : pictureExerciseButtons()) {
+        if (button.exercise == exercise && button.openedCaption)
+            setExercise(exercise, QString::fromUtf16(button.openedCaption));
+    }
+}
+
+void PictureWindow::setExercise(Exercise exercise, const QString &captionEnd)
+{
+    m_engine.setExercise(exercise);
+    for (const ExerciseButton &button : pictureExerciseButtons()) {
+        if (button.chosenCaption)
+            control<QPushButton>(button.name)->setEnabled(button.exercise != exercise);
+    }
+    ResetPictureExercise();
+    if (!captionEnd.isEmpty())
+        setWindowTitle(u"Ejercicios gramaticales    ----  Unidad 17: "_s + captionEnd);
+}
+
+void PictureWindow::open(Exercise exercise)
+{
+    replaceBy([exercise] { return openExercise(exercise); });
+}
+
+void PictureWindow::Command9_Click()
+{
+    replaceBy([this] {
+        Image1->setPicture({});
+        return forms::show(FormName::alap) != nullptr;
+    });
+}
+
+} // namespace zeb

@@ -1,0 +1,370 @@
+// The windows offscreen: each control reaches its engine, and the window shows what it decided.
+#include "common/accentkeys.h"
+#include "common/platform.h"
+#include "drills/drilldescriptions.h"
+#include "drills/drillengine.h"
+#include "picture/pictureengine.h"
+#include "shell/aboutflag.h"
+#include "shell/program.h"
+#include "testsupport.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
+using zeb::Exercise;
+using zeb::FormName;
+using zeb::forms::loaded;
+
+namespace {
+
+const QString warning = QString::number(QMessageBox::Warning) + u'|';
+const QString information = QString::number(QMessageBox::Information) + u'|';
+
+void click(QWidget *window, const char *name)
+{
+    control<QAbstractButton>(window, QLatin1StringView(name))->click();
+}
+
+bool shown(QWidget *window, const char *name)
+{
+    return control(window, QLatin1StringView(name))->isVisible();
+}
+
+bool enabled(QWidget *window, const char *name)
+{
+    return control(window, QLatin1StringView(name))->isEnabled();
+}
+
+QString picture(QWidget *window)
+{
+    return control(window, u"Image1"_s)->property("picture").toString();
+}
+
+QString text(QWidget *window, const char *name)
+{
+    return control(window, QLatin1StringView(name))->property("text").toString();
+}
+
+// Types `answer` key by key, through the accent keys, and presses Enter.
+void typeAnswer(QWidget *window, const QString &answer)
+{
+    auto *box = control<QLineEdit>(window, u"Text2"_s);
+    box->clear();
+    for (QChar c : answer) {
+        for (const zeb::AccentKey &key : zeb::AccentKeyTable)
+            c = c == QChar(key.inserted) ? QChar(key.typed) : c;
+        QTest::keyClick(box, c.toLatin1());
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+bool centredOnTop(const QWidget *window)
+{
+    const QRect area = window->screen()->availableGeometry(), frame = window->frameGeometry();
+    const int slack = 1 + (frame.width() - window->width()) / 2;
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+           std::abs(frame.center().x() - area.center().x()) <= slack + 1 &&
+           std::abs(frame.center().y() - area.center().y()) <= slack + 1;
+}
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+    MessageCatcher catcher;
+
+    // The expected form, as the drill's Ayuda tells it.
+    QString askDrill(QWidget *drill)
+    {
+        click(drill, "Command4");
+        const QStringList shown = catcher.take();
+        return shown.size() == 1 ? shown[0].section(u": "_s, -1) : QString();
+    }
+
+private slots:
+    void init()
+    {
+        zeb::AboutOpenedFromMenu = 0;
+        zeb::defineForms();
+        zeb::seedRandom(7);
+        catcher.take();
+    }
+    void cleanup()
+    {
+        zeb::forms::discardAll();
+        settle();
+    }
+
+    // 17/5 from its start to Recomenzar: every answer goes to the engine and back.
+    void drillRunsThroughAPass()
+    {
+        const zeb::DrillDescription &d = zeb::drill1705();
+        int gapFirst = 1;
+        while (!zeb::opensWithGap(QString::fromUtf16(d.bank()[gapFirst - 1].start)))
+            ++gapFirst;
+        QVERIFY(zeb::openExercise(Exercise::Drill5));
+        QWidget *drill = loaded(FormName::zeb1705);
+        QVERIFY(drill->isVisible() && centredOnTop(drill) && drill->windowTitle() == d.caption());
+        QVERIFY(!shown(drill, "Command2") && !shown(drill, "Command4"));
+        scriptDraws({(gapFirst - 0.5) / int(d.bank().size())});
+        const QString comenzar = text(drill, "Command1");
+        click(drill, "Command1");
+        zeb::seedRandom(7);
+        QVERIFY(!enabled(drill, "Command1") && shown(drill, "Command2"));
+        QCOMPARE(drill->focusWidget(), control(drill, u"Text2"_s));
+        QCOMPARE(text(drill, "Label9"), QString::fromUtf16(d.bank()[gapFirst - 1].infinitive));
+
+        const int beeps = zeb::beepCount();
+        const QString form = askDrill(drill);
+        typeAnswer(drill, u"X"_s + form);
+        const QStringList wrong = catcher.take();
+        QVERIFY(wrong.size() == 1 && wrong[0].startsWith(warning + d.messageTitle() + u'|'));
+        auto *box = control<QLineEdit>(drill, u"Text2"_s);
+        QVERIFY(box->text() == u'X' + form && box->cursorPosition() == box->text().size());
+        // The gap opens the sentence: a lower-case answer is made right, with a warning.
+        typeAnswer(drill, form.front().toLower() + form.mid(1));
+        QCOMPARE(catcher.take().size(), 1);
+        QCOMPARE(zeb::beepCount(), beeps + 2);
+        auto *running = control<QPlainTextEdit>(drill, u"Text5"_s);
+        QVERIFY(running->toPlainText().contains(form) && running->toPlainText().endsWith(u' '));
+        QVERIFY(box->text().isEmpty() && text(drill, "Label9") != QString());
+
+        for (int answered = 1; answered < d.passLength; ++answered) {
+            QVERIFY(enabled(drill, "Command2"));
+            box->setText(askDrill(drill));
+            click(drill, "Command2");
+        }
+        QCOMPARE(catcher.take().size(), 1); // the end of the pass
+        auto *start = control<QPushButton>(drill, u"Command1"_s);
+        QVERIFY(start->isEnabled() && start->text() != comenzar && drill->focusWidget() == start);
+        QVERIFY(!enabled(drill, "Command2") && text(drill, "Label6").isEmpty());
+        click(drill, "Command1"); // Recomenzar
+        QVERIFY(running->toPlainText().isEmpty() && enabled(drill, "Command2"));
+        QVERIFY(!start->isEnabled() && !text(drill, "Label9").isEmpty());
+    }
+
+    // The accent keys act on typed keys only; a paste stays as it is. Enter with nothing to
+    // judge changes nothing.
+    void accentKeys()
+    {
+        zeb::openExercise(Exercise::Drill1);
+        QWidget *drill = loaded(FormName::zeb1701);
+        zeb::openExercise(Exercise::Picture2);
+        QWidget *pictures = loaded(FormName::zeb1702);
+        for (QWidget *window : {drill, pictures}) {
+            auto *box = control<QLineEdit>(window, u"Text2"_s);
+            box->show();
+            QTest::keyClicks(box, u";'`[/\\@#a"_s);
+            box->insert(u";@"_s);
+            QCOMPARE(box->text(), window == drill ? u"éáíñúó@#a;@"_s : u"éáíñúó¡¿a;@"_s);
+            QTest::keyClick(box, Qt::Key_Return); // no task on screen
+            QVERIFY(catcher.take().isEmpty() && box->text().size() == 11);
+        }
+    }
+
+    // Each numbered button opens its exercise and sends its window away; the window's own is
+    // disabled.
+    void numberedButtonsOpenTheirExercise()
+    {
+        for (const auto *d :
+             {&zeb::drill1701(), &zeb::drill1705(), &zeb::drill1707(), &zeb::drill1710()}) {
+            for (const zeb::NavigationButton &nav : d->navigation) {
+                zeb::openExercise(d->exercise);
+                QPointer<QWidget> window = loaded(d->window);
+                auto *b = control<QPushButton>(window, QLatin1StringView(nav.name));
+                QVERIFY(b->text() == QString::fromUtf8(nav.caption) &&
+                        b->isEnabled() == (nav.target != d->exercise));
+                b->click();
+                settle();
+                QCOMPARE(bool(window), nav.target == d->exercise);
+                QWidget *pictures = loaded(FormName::zeb1702);
+                if (pictures) { // one exercise button, the chosen one, is disabled (and 8, 9)
+                    const auto buttons = pictures->findChildren<QPushButton *>();
+                    QCOMPARE(
+                        std::ranges::count_if(buttons, [](auto *b) { return !b->isEnabled(); }), 3);
+                }
+                zeb::forms::discardAll();
+            }
+        }
+    }
+
+    // The options show the engine's choice; the indicator shows the person.
+    void pictureOptions()
+    {
+        zeb::openExercise(Exercise::Picture4);
+        QWidget *w = loaded(FormName::zeb1702);
+        QVERIFY(w->windowTitle().endsWith(u'4') && !enabled(w, "Command5"));
+        auto option = [w](const char *name) {
+            return control<QRadioButton>(w, QLatin1StringView(name));
+        };
+        auto checked = [&] {
+            QString s;
+            for (const char *name :
+                 {"Option3D1", "Option3D2", "Option3D3", "Option3D4", "Option3D5", "Option3D10",
+                  "Option3D6", "Option3D7", "Option3D8", "Option3D9"})
+                s += option(name)->isChecked() ? u'x' : option(name)->isEnabled() ? u'.' : u'-';
+            return s;
+        };
+        QCOMPARE(checked(), u"x..---..x-"_s);
+        QVERIFY(!shown(w, "Label1"));
+        QTest::mouseClick(option("Option3D2"), Qt::LeftButton);
+        QCOMPARE(checked(), u".x.x..-x.."_s);
+        QVERIFY(shown(w, "Label1") && !text(w, "Label1").isEmpty());
+        QTest::mouseClick(option("Option3D9"), Qt::LeftButton);
+        click(w, "Command6");
+        // A click on the chosen option keeps it chosen and keeps the task.
+        QTest::mouseClick(option("Option3D9"), Qt::LeftButton);
+        QCOMPARE(checked(), u".x.x..-..x"_s);
+        QVERIFY(shown(w, "Text2"));
+    }
+
+    // Exercise 4 from Comenzar to its end: a wrong answer, the solution, the capital step, a
+    // right answer, the end.
+    void pictureRunsThroughAPass()
+    {
+        zeb::openExercise(Exercise::Picture4);
+        QWidget *w = loaded(FormName::zeb1702);
+        auto *box = control<QLineEdit>(w, u"Text2"_s);
+        click(w, "Command1"); // no task: no solution
+        QVERIFY(!shown(w, "Label3"));
+        click(w, "Command6");
+        const QString first = picture(w);
+        QVERIFY(!first.isEmpty() && box->isVisible() && w->focusWidget() == box);
+        QVERIFY(shown(w, "Command7") && shown(w, "Command1"));
+
+        const int beeps = zeb::beepCount();
+        typeAnswer(w, u"Mal."_s);
+        QVERIFY(shown(w, "Label4") && !text(w, "Label4").isEmpty());
+        QVERIFY(catcher.take().isEmpty() && zeb::beepCount() == beeps + 1);
+        click(w, "Command1");
+        const QString solution = text(w, "Label3");
+        QVERIFY(shown(w, "Label3") && !solution.isEmpty());
+        QTest::keyClick(box, Qt::Key_A); // typing hides the solution, not the error line
+        QVERIFY(!shown(w, "Label3") && shown(w, "Label4"));
+        typeAnswer(w, solution.front().toLower() + solution.mid(1));
+        QCOMPARE(box->text(), solution);
+        QCOMPARE(zeb::beepCount(), beeps + 2);
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(!shown(w, "Label4") && box->text().isEmpty());
+        QVERIFY(picture(w) != first);
+
+        for (int scene = 2; scene <= zeb::sceneRange(Exercise::Picture4).size(); ++scene) {
+            click(w, "Command1");
+            box->setText(text(w, "Label3"));
+            click(w, "Command7");
+        }
+        const QStringList end = catcher.take();
+        QVERIFY(end.size() == 1 && end[0].startsWith(QString::number(QMessageBox::Critical)));
+        QVERIFY(box->isHidden() && !shown(w, "Command7"));
+        QVERIFY(picture(w).isEmpty());
+        QTest::keyClick(box, Qt::Key_Return); // Enter held down after the end does nothing
+        QVERIFY(catcher.take().isEmpty());
+    }
+
+    // Help, key words, model, the exercise buttons and Salir.
+    void pictureHelpModelAndButtons()
+    {
+        zeb::openExercise(Exercise::Picture6);
+        QWidget *w = loaded(FormName::zeb1702);
+        QTest::mouseClick(control(w, u"Image1"_s), Qt::LeftButton); // nothing drawn: no words
+        click(w, "Command15");
+        const QStringList help = catcher.take();
+        QVERIFY(help.size() == 1 && help[0].startsWith(information) &&
+                help[0].endsWith(zeb::accentKeyHelp()));
+        click(w, "Command6");
+        QTest::mouseClick(control(w, u"Image1"_s), Qt::LeftButton);
+        const QStringList words = catcher.take();
+        QVERIFY(words.size() == 1 && words[0].startsWith(information));
+        QCOMPARE(words[0].count(u"\r\n"_s), 4); // five key words in the third person
+
+        click(w, "Command16"); // the model: the first scene of the exercise, worked, not to check
+        QCOMPARE(picture(w),
+                 zeb::picturePath(zeb::scenePictureId(zeb::sceneRange(Exercise::Picture6).first)));
+        QVERIFY(!control<QLineEdit>(w, u"Text2"_s)->text().isEmpty());
+        QVERIFY(!shown(w, "Command7") && !shown(w, "Command1"));
+
+        click(w, "Command3"); // exercise 2, chosen here
+        QVERIFY(!enabled(w, "Command3") && enabled(w, "Command10"));
+        QVERIFY(w->windowTitle().endsWith(u'2') && !shown(w, "Text2"));
+        click(w, "Command4");
+        QVERIFY(w->windowTitle().endsWith(u"2 + 4 + 6"_s) && !enabled(w, "Command4"));
+        click(w, "Command9");
+        QVERIFY(!loaded(FormName::zeb1702) && loaded(FormName::alap)->isVisible());
+    }
+
+    // The splash gives way to the menu; the menu opens the about window and the help on the keys.
+    // (The driver's session opens every exercise from the menu.)
+    void shell()
+    {
+        zeb::startProgram();
+        QWidget *about = loaded(FormName::sobre);
+        QVERIFY(about && about->isVisible() && centredOnTop(about));
+        QVERIFY(about->cursor().shape() == Qt::WaitCursor && !shown(about, "Command1"));
+        QTRY_VERIFY(loaded(FormName::alap) && !loaded(FormName::sobre));
+        QWidget *menu = loaded(FormName::alap);
+        QVERIFY(centredOnTop(menu) && loaded(FormName::hatter)->isVisible());
+        QCOMPARE(zeb::AboutOpenedFromMenu, 1);
+        menu->findChild<QAction *>(u"como"_s)->trigger();
+        const QStringList keys = catcher.take();
+        QVERIFY(keys.size() == 1 && keys[0].startsWith(information) &&
+                keys[0].endsWith(u'|' + zeb::accentKeyHelp()));
+
+        menu->findChild<QAction *>(u"acerca"_s)->trigger();
+        about = loaded(FormName::sobre);
+        QVERIFY(about->isVisible() && about->focusWidget() == control(about, u"Command1"_s));
+        QTest::keyClick(control(about, u"Image2"_s), Qt::Key_Space);
+        QCOMPARE(catcher.take().size(), 1);
+        const QString frame = picture(about);
+        QTRY_VERIFY(picture(about) != frame);
+        QTest::qWait(300); // the splash's timer is off: no second menu
+        QVERIFY(loaded(FormName::alap) == menu && loaded(FormName::sobre) == about);
+        click(about, "Command1");
+        QVERIFY(!loaded(FormName::sobre));
+    }
+
+    // A drill sent away under its own box and the about window's box over it goes only once the
+    // last box has closed, even when its handler opens another box after them.
+    void windowGoesAfterEveryOpenBox()
+    {
+        zeb::forms::show(FormName::alap)->findChild<QAction *>(u"acerca"_s)->trigger();
+        QWidget *about = loaded(FormName::sobre);
+        click(loaded(FormName::alap), "AniButton3");
+        QPointer<QWidget> drill = loaded(FormName::zeb1705);
+        const zeb::DrillBank bank = zeb::drill1705().bank();
+        int item = 1;
+        while (!zeb::opensWithGap(QString::fromUtf16(bank[item - 1].start)))
+            ++item;
+        scriptDraws({(item - 0.5) / int(bank.size())});
+        click(drill, "Command1");
+        control<QLineEdit>(drill, u"Text2"_s)->setText(u"mal"_s);
+        catcher.whileOpen = [&] {
+            catcher.whileOpen = [&] { click(drill, "Command3"); };
+            QTest::mouseClick(control(about, u"Image2"_s), Qt::LeftButton);
+        };
+        click(drill, "Command2");
+        QCOMPARE(catcher.take().size(), 3); // the capital warning, the about text, the verdict
+        settle();
+        QVERIFY(!drill && loaded(FormName::alap)->isVisible());
+    }
+
+    // Last, as the application then stays in its closing state.
+    void cerrarEndsProgram()
+    {
+        QWidget *menu = zeb::forms::show(FormName::alap);
+        QTimer::singleShot(0, menu, [menu] { click(menu, "Command1"); });
+        QTimer::singleShot(5000, menu, [] { QCoreApplication::exit(1); }); // if nothing else
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_windows.moc"
