@@ -3,13 +3,17 @@
 #include "common/platform.h"
 #include "drills/drilldescriptions.h"
 #include "drills/drillengine.h"
+#include "picture/picturecontrols.h"
 #include "picture/pictureengine.h"
 #include "shell/aboutflag.h"
 #include "shell/program.h"
 #include "testsupport.h"
 
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <QtWidgets>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace Qt::StringLiterals;
 using zeb::Exercise;
@@ -121,6 +125,8 @@ private slots:
         zeb::seedRandom(7);
         QVERIFY(!enabled(drill, "Command1") && shown(drill, "Command2"));
         QCOMPARE(drill->focusWidget(), control(drill, u"Text2"_s));
+        const QString firstProgress = text(drill, "Progress");
+        QVERIFY(firstProgress.endsWith(QString::number(d.passLength)));
         QCOMPARE(text(drill, "Label9"), QString::fromUtf16(d.bank()[gapFirst - 1].infinitive));
 
         const int beeps = zeb::beepCount();
@@ -137,6 +143,7 @@ private slots:
         auto *running = control<QPlainTextEdit>(drill, u"Text5"_s);
         QVERIFY(running->toPlainText().contains(form) && running->toPlainText().endsWith(u' '));
         QVERIFY(box->text().isEmpty() && text(drill, "Label9") != QString());
+        QVERIFY(text(drill, "Progress") != firstProgress);
 
         for (int answered = 1; answered < d.passLength; ++answered) {
             QVERIFY(enabled(drill, "Command2"));
@@ -157,10 +164,9 @@ private slots:
     void accentKeys()
     {
         zeb::openExercise(Exercise::Drill1);
-        QWidget *drill = loaded(FormName::zeb1701);
         zeb::openExercise(Exercise::Picture2);
-        QWidget *pictures = loaded(FormName::zeb1702);
-        for (QWidget *window : {drill, pictures}) {
+        QWidget *drill = loaded(FormName::zeb1701);
+        for (QWidget *window : {drill, static_cast<QWidget *>(loaded(FormName::zeb1702))}) {
             auto *box = control<QLineEdit>(window, u"Text2"_s);
             box->show();
             QTest::keyClicks(box, u";'`[/\\@#a"_s);
@@ -186,12 +192,6 @@ private slots:
                 b->click();
                 settle();
                 QCOMPARE(bool(window), nav.target == d->exercise);
-                QWidget *pictures = loaded(FormName::zeb1702);
-                if (pictures) { // one exercise button, the chosen one, is disabled (and 8, 9)
-                    const auto buttons = pictures->findChildren<QPushButton *>();
-                    QCOMPARE(
-                        std::ranges::count_if(buttons, [](auto *b) { return !b->isEnabled(); }), 3);
-                }
                 zeb::forms::discardAll();
             }
         }
@@ -206,12 +206,10 @@ private slots:
         auto option = [w](const char *name) {
             return control<QRadioButton>(w, QLatin1StringView(name));
         };
-        auto checked = [&] {
+        auto checked = [&] { // chosen "x", free ".", disabled "-"
             QString s;
-            for (const char *name :
-                 {"Option3D1", "Option3D2", "Option3D3", "Option3D4", "Option3D5", "Option3D10",
-                  "Option3D6", "Option3D7", "Option3D8", "Option3D9"})
-                s += option(name)->isChecked() ? u'x' : option(name)->isEnabled() ? u'.' : u'-';
+            for (const zeb::OptionChoice &o : zeb::pictureOptions())
+                s += option(o.name)->isChecked() ? u'x' : option(o.name)->isEnabled() ? u'.' : u'-';
             return s;
         };
         QCOMPARE(checked(), u"x..---..x-"_s);
@@ -281,7 +279,9 @@ private slots:
         QVERIFY(help.size() == 1 && help[0].startsWith(information) &&
                 help[0].endsWith(zeb::accentKeyHelp()));
         click(w, "Command6");
-        QTest::mouseClick(control(w, u"Image1"_s), Qt::LeftButton);
+        QTest::mouseClick(control(w, u"Image1"_s), Qt::LeftButton); // the focus stays in the box
+        QCOMPARE(w->focusWidget(), control(w, u"Text2"_s));
+        QVERIFY(control(w, u"Image1"_s)->focusPolicy() & Qt::TabFocus);
         const QStringList words = catcher.take();
         QVERIFY(words.size() == 1 && words[0].startsWith(information));
         QCOMPARE(words[0].count(u"\r\n"_s), 4); // five key words in the third person
@@ -313,6 +313,8 @@ private slots:
         QWidget *menu = loaded(FormName::alap);
         QVERIFY(centredOnTop(menu) && loaded(FormName::hatter)->isVisible());
         QCOMPARE(zeb::AboutOpenedFromMenu, 1);
+        QVERIFY(menu->windowTitle().startsWith(
+            zeb::drill1705().caption().trimmed().section(u' ', 0, 1)));
         menu->findChild<QAction *>(u"como"_s)->trigger();
         const QStringList keys = catcher.take();
         QVERIFY(keys.size() == 1 && keys[0].startsWith(information) &&
@@ -327,7 +329,7 @@ private slots:
         QTRY_VERIFY(picture(about) != frame);
         QTest::qWait(300); // the splash's timer is off: no second menu
         QVERIFY(loaded(FormName::alap) == menu && loaded(FormName::sobre) == about);
-        click(about, "Command1");
+        QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!loaded(FormName::sobre));
     }
 
@@ -354,6 +356,91 @@ private slots:
         QCOMPARE(catcher.take().size(), 3); // the capital warning, the about text, the verdict
         settle();
         QVERIFY(!drill && loaded(FormName::alap)->isVisible());
+    }
+
+    // A screen reader finds every control named, options as radio buttons, painted texts as text,
+    // the tasks in the answer boxes, and hears of feedback.
+    void screenReaders()
+    {
+        static QList<QPair<QObject *, QAccessible::Event>> events;
+        QAccessible::installUpdateHandler(
+            [](QAccessibleEvent *e) { events << qMakePair(e->object(), e->type()); });
+        // Offscreen nothing turns accessibility on: the test does, as a screen reader would.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        const auto spoken = [](QObject *o, QAccessible::Text t = QAccessible::Name) {
+            return QAccessible::queryAccessibleInterface(o)->text(t);
+        };
+        zeb::forms::show(FormName::alap);
+        zeb::forms::show(FormName::sobre);
+        zeb::openExercise(Exercise::Drill7);
+        zeb::openExercise(Exercise::Picture2);
+        for (const FormName form :
+             {FormName::alap, FormName::sobre, FormName::zeb1707, FormName::zeb1702}) {
+            QSet<QString> names;
+            for (QWidget *c : loaded(form)->findChildren<QWidget *>()) {
+                if (c->focusPolicy() == Qt::NoFocus || c->inherits("QMenu") ||
+                    c->inherits("QScrollBar"))
+                    continue;
+                const QString name = spoken(c);
+                QVERIFY2(!name.isEmpty() && !name.contains(u'&') && !names.contains(name),
+                         qPrintable(name));
+                names << name;
+                const QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+                if (auto *option = qobject_cast<QRadioButton *>(c)) // radio buttons, as chosen
+                    QVERIFY(a->role() == QAccessible::RadioButton &&
+                            a->state().checked == option->isChecked());
+            }
+        }
+        QWidget *panel = control(loaded(FormName::alap), u"Panel3D1"_s); // painted, read as text
+        QCOMPARE(spoken(panel), panel->property("title").toString().simplified());
+        QWidget *drill = loaded(FormName::zeb1707);
+        click(drill, "Command1");
+        const QString task = spoken(control(drill, u"Text2"_s), QAccessible::Description);
+        QVERIFY(task.contains(text(drill, "Label9")) &&
+                task.contains(text(drill, "Label7").trimmed()));
+        control<QLineEdit>(drill, u"Text2"_s)->setText(askDrill(drill));
+        click(drill, "Command2");
+        QVERIFY(spoken(control(drill, u"Text2"_s), QAccessible::Description) != task);
+        QWidget *w = loaded(FormName::zeb1702);
+        events.clear();
+        click(w, "Command6");
+        // The picture is described by the key words that a click on it lists.
+        const QString words = spoken(control(w, u"Image1"_s), QAccessible::Description);
+        QTest::keyClick(control(w, u"Image1"_s), Qt::Key_Space);
+        QVERIFY(!words.isEmpty() &&
+                catcher.take().value(0).endsWith(QString(words).replace(u", "_s, u"\r\n"_s)));
+        QVERIFY(!spoken(control(w, u"Text2"_s), QAccessible::Description).isEmpty());
+        typeAnswer(w, u"Mal."_s);
+        click(w, "Command1");
+        for (const char *line : {"Progress", "Label4", "Label3"})
+            QVERIFY2(events.contains(qMakePair<QObject *>(control(w, QLatin1StringView(line)),
+                                                          QAccessible::Alert)),
+                     line);
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    }
+
+    // On a small screen every window shrinks as a whole to fit; its controls keep their shape.
+    void smallScreen()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        if (area.height() > 500)
+            QSKIP("a small screen is tested with tst_windows_small");
+        zeb::forms::show(FormName::alap);
+        zeb::forms::show(FormName::sobre);
+        zeb::openExercise(Exercise::Drill10);
+        zeb::openExercise(Exercise::Picture246);
+        for (const FormName form :
+             {FormName::alap, FormName::sobre, FormName::zeb1710, FormName::zeb1702})
+            QVERIFY(loaded(form)->frameGeometry().width() <= area.width() &&
+                    loaded(form)->frameGeometry().height() <= area.height());
+        auto *w = static_cast<zeb::Form *>(loaded(FormName::zeb1702));
+        QVERIFY(w->designScale() < 1);
+        for (const zeb::ControlRow &row : zeb::pictureControls()) {
+            QWidget *c = control(w, QLatin1StringView(row.name));
+            QVERIFY(row.parent || c->geometry() == zeb::twipsRect(row.twips, w->designScale()));
+            QCOMPARE(c->font().pointSizeF(), row.font.points * w->designScale());
+        }
     }
 
     // Last, as the application then stays in its closing state.

@@ -1,14 +1,20 @@
 #include "forms.h"
 
+#include "accessibility.h"
 #include "platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
+#include <QLabel>
 #include <QLayout>
 #include <QMetaEnum>
 #include <QPointer>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace zeb {
 namespace {
@@ -51,18 +57,43 @@ Form::Form(FormName name) : m_name(name)
 
 Form::Form(FormName name, const FormDesign &design) : Form(name)
 {
+    installAccessibility();
     setWindowTitle(design.caption);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, design.background);
     setPalette(colours);
+    // Room for the title bar, the menu bar and the status line, a line of text each.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int line = QFontMetrics(font()).height() + 12;
+    if (screen)
+        m_scale = fitScale(twipsRect({{}, design.twips}).size(),
+                           screen->availableGeometry().size() - QSize(16, 3 * line));
     if (design.font)
-        setFont(designFont(*design.font));
+        setFont(designFont(*design.font, m_scale));
     auto *client = new QWidget(this);
-    client->setFixedSize(twipsRect({{}, design.twips}).size());
+    client->setFixedSize(twipsRect({{}, design.twips}, m_scale).size());
     setCentralWidget(client);
     // The window follows its contents: the client area and whatever menu bar comes with it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    placeControls(client, design.controls);
+    placeControls(client, design.controls, m_scale);
+}
+
+void Form::showProgress(const QString &unit, std::optional<std::pair<int, int>> progress)
+{
+    if (!m_progress) {
+        m_progress = new QLabel(this);
+        m_progress->setObjectName(u"Progress"_s);
+        markAsFeedback(m_progress);
+        statusBar()->setSizeGripEnabled(false);
+        statusBar()->addWidget(m_progress);
+    }
+    const QString text = progress
+                             ? u"%1 %2 de %3"_s.arg(unit).arg(progress->first).arg(progress->second)
+                             : QString();
+    if (text == m_progress->text())
+        return;
+    m_progress->setText(text);
+    announce(m_progress);
 }
 
 void Form::replaceBy(const std::function<bool()> &openOther)

@@ -11,6 +11,8 @@
 #include <optional>
 #include <span>
 
+class QLabel;
+
 namespace zeb {
 Q_NAMESPACE
 
@@ -35,8 +37,10 @@ class Form : public QMainWindow
 
 public:
     explicit Form(FormName name);
-    // A window with its controls in place.
+    // A window with its controls in place, scaled down as a whole where the screen is too small.
     Form(FormName name, const FormDesign &design);
+    // 1 as designed; less where the window had to shrink to fit the screen.
+    double designScale() const { return m_scale; }
     FormName formName() const { return m_name; }
 
     // Runs once, right after the window is built and registered.
@@ -52,6 +56,10 @@ protected:
     void replaceBy(const std::function<bool()> &openOther);
     void closeEvent(QCloseEvent *event) override;
 
+    // The status line below the controls, where the learner sees how far the pass has come:
+    // "`unit` n de m"; nothing when there is no progress to show.
+    void showProgress(const QString &unit, std::optional<std::pair<int, int>> progress);
+
     // A control of the window by its name.
     template <typename Control> Control *control(const char *name) const
     {
@@ -60,6 +68,8 @@ protected:
 
 private:
     FormName m_name;
+    double m_scale = 1;
+    QLabel *m_progress = nullptr;
 };
 
 namespace forms {

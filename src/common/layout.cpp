@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -114,6 +115,16 @@ void applyLook(QWidget *widget, Look look)
     widget->setPalette(palette);
 }
 
+// A button is read by its caption without the access key mark; a numbered one by the exercise
+// it opens.
+QString spokenCaption(QString caption)
+{
+    caption.remove(u'&');
+    if (caption.isEmpty() || !caption.front().isDigit() || caption.contains(u'/'))
+        return caption;
+    return (caption.contains(u'+') ? u"Ejercicios "_s : u"Ejercicio "_s) + caption;
+}
+
 void align(QWidget *widget, Qt::Alignment alignment)
 {
     if (!alignment)
@@ -126,16 +137,24 @@ void align(QWidget *widget, Qt::Alignment alignment)
 
 } // namespace
 
-QFont designFont(const DesignFont &font)
+QFont designFont(const DesignFont &font, double scale)
 {
     const QString *faces[] = {&sansSerif, &arial, &timesNewRoman};
     QFont f(*faces[int(font.face)]);
-    f.setPointSizeF(font.points);
+    f.setPointSizeF(font.points * scale);
     f.setBold(font.bold);
     return f;
 }
 
-void placeControls(QWidget *client, std::span<const ControlRow> rows)
+double fitScale(QSize design, QSize available)
+{
+    if (design.isEmpty())
+        return 1;
+    return std::min({1.0, double(available.width()) / design.width(),
+                     double(available.height()) / design.height()});
+}
+
+void placeControls(QWidget *client, std::span<const ControlRow> rows, double scale)
 {
     for (const ControlRow &row : rows) {
         QWidget *parent = client;
@@ -143,8 +162,13 @@ void placeControls(QWidget *client, std::span<const ControlRow> rows)
             parent = client->findChild<QWidget *>(QLatin1StringView(row.parent));
         QWidget *control = create(row.kind, QString::fromUtf8(row.caption), parent);
         control->setObjectName(QLatin1StringView(row.name));
-        control->setGeometry(row.twips.isNull() ? parent->contentsRect() : twipsRect(row.twips));
-        control->setFont(designFont(row.font));
+        control->setGeometry(row.twips.isNull() ? parent->contentsRect()
+                                                : twipsRect(row.twips, scale));
+        control->setFont(designFont(row.font, scale));
+        if (row.accessible)
+            control->setAccessibleName(QString::fromUtf8(row.accessible));
+        else if (qobject_cast<QAbstractButton *>(control))
+            control->setAccessibleName(spokenCaption(QString::fromUtf8(row.caption)));
         align(control, row.align);
         applyLook(control, row.look);
         if (row.hidden)

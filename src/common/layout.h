@@ -58,12 +58,17 @@ struct ControlRow
     Qt::Alignment align = {};
     Look look = Look::Plain;
     bool hidden = false;
-    const char *parent = nullptr; // a frame's name; the window's client area when none
+    const char *parent = nullptr;     // a frame's name; the window's client area when none
+    const char *accessible = nullptr; // the name a screen reader reads, when not the caption
 };
 
-// Creates, names and places every control of the table in `client`.
-void placeControls(QWidget *client, std::span<const ControlRow> rows);
+// Creates, names and places every control of the table in `client`, scaled by `scale`. A
+// numbered button is read as the exercise it opens ("Ejercicio 5").
+void placeControls(QWidget *client, std::span<const ControlRow> rows, double scale = 1);
 
-QFont designFont(const DesignFont &font);
+// How much a window of `design` pixels must shrink to fit `available`: 1 where it fits.
+double fitScale(QSize design, QSize available);
+
+QFont designFont(const DesignFont &font, double scale = 1);
 
 } // namespace zeb

@@ -45,7 +45,8 @@ void PictureBox::setInvitesClick(const QString &hint)
     setCursor(Qt::PointingHandCursor);
     setToolTip(hint);
     setAccessibleName(hint);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it and Space clicks it; a mouse click leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

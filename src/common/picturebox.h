@@ -22,7 +22,7 @@ public:
 
     QString picture() const { return m_picture; }
     void setPicture(const QString &path);
-    // A picture that invites a click also takes the focus, and Space or Enter clicks it.
+    // A picture that invites a click can be reached with Tab, and Space or Enter clicks it.
     void setInvitesClick(const QString &hint);
 
 signals:

@@ -83,10 +83,10 @@ int twipsToPixels(int twips)
     return int(std::lround(twips * logicalDpi() / 1440.0));
 }
 
-QRect twipsRect(const QRect &twips)
+QRect twipsRect(const QRect &twips, double scale)
 {
-    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-            twipsToPixels(twips.height())};
+    const auto pixels = [scale](int t) { return twipsToPixels(int(std::lround(t * scale))); };
+    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
 }
 
 void centreOnScreen(QWidget *window)

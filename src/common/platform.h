@@ -26,7 +26,7 @@ void setKeptOnTop(QWidget *window, bool onTop);
 
 // 1440 twips make an inch; pixels follow the screen's logical DPI.
 int twipsToPixels(int twips);
-QRect twipsRect(const QRect &twips);
+QRect twipsRect(const QRect &twips, double scale = 1);
 
 // Puts the window in the middle of the screen, never past its top-left corner.
 void centreOnScreen(QWidget *window);

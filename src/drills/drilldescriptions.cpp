@@ -53,32 +53,24 @@ QString DrillDescription::helpTitle() const
 
 const DrillDescription &drill1701()
 {
-    static const DrillDescription drill{
-        FormName::zeb1701, E::Drill1, bank1701, 34, u"1"_s, u"Ejercicio 17/1"_s, false, 0,
-        usualNavigation};
+    static const DrillDescription drill{FormName::zeb1701,   E::Drill1, bank1701,       34, u"1"_s,
+                                        u"Ejercicio 17/1"_s, 0,         usualNavigation};
     return drill;
 }
 
 const DrillDescription &drill1705()
 {
-    static const DrillDescription drill{
-        FormName::zeb1705, E::Drill5, bank1705, 25, u"5"_s, u"Ejercicio 17/5"_s, false, 0,
-        usualNavigation};
+    static const DrillDescription drill{FormName::zeb1705,   E::Drill5, bank1705,       25, u"5"_s,
+                                        u"Ejercicio 17/5"_s, 0,         usualNavigation};
     return drill;
 }
 
-// 17/7 sets its opening signs tight; its capital warning has a title of its own.
+// 17/7's capital warning has a title of its own.
 const DrillDescription &drill1707()
 {
-    static const DrillDescription drill{FormName::zeb1707,
-                                        E::Drill7,
-                                        bank1707,
-                                        31,
-                                        u"7"_s,
-                                        u"Verbos   ---   Ejercicio 17/7 "_s,
-                                        true,
-                                        0,
-                                        navigation1707};
+    static const DrillDescription drill{
+        FormName::zeb1707, E::Drill7, bank1707, 31, u"7"_s, u"Verbos   ---   Ejercicio 17/7 "_s, 0,
+        navigation1707};
     return drill;
 }
 
@@ -92,7 +84,6 @@ const DrillDescription &drill1710()
                                         34,
                                         u"10"_s,
                                         u"Verbos   ---   Ejercicio 17/10"_s,
-                                        false,
                                         360,
                                         usualNavigation};
     return drill;

@@ -27,8 +27,6 @@ struct DrillDescription
     int passLength;
     QString number; // "5" for exercise 17/5
     QString capitalWarningTitle;
-    // The running text sets an opening "¡"/"¿" right before the verb form.
-    bool tightOpeningSign;
     // Extra height of the running text; everything below it moves down as much.
     int extraTextHeight;
     // In the order "&1", "&2", "&4", "&5", "&6", "&7", "1&0", "2 &+ 4 + 6" of the button row.

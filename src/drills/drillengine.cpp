@@ -17,6 +17,21 @@ bool isOpeningSign(const QString &start)
     return start == u"¡"_s || start == u"¿"_s;
 }
 
+// Pieces joined by single blanks, but none after an opening sign or before a closing mark.
+QString joinedSentence(const QStringList &pieces)
+{
+    QString sentence;
+    for (const QString &piece : pieces) {
+        const QString tidy = trimBlanks(piece);
+        if (tidy.isEmpty())
+            continue;
+        const bool tight = sentence.isEmpty() || sentence.endsWith(u'¿') ||
+                           sentence.endsWith(u'¡') || u".,;:?!…"_s.contains(tidy.front());
+        sentence += (tight ? u""_s : u" "_s) + tidy;
+    }
+    return sentence;
+}
+
 } // namespace
 
 bool opensWithGap(const QString &sentenceStart)
@@ -25,9 +40,8 @@ bool opensWithGap(const QString &sentenceStart)
     return start.isEmpty() || isOpeningSign(start);
 }
 
-DrillEngine::DrillEngine(DrillBank bank, int passLength, bool tightOpeningSign)
-    : m_bank(bank), m_passLength(passLength), m_tightOpeningSign(tightOpeningSign),
-      m_answeredItems(ItemCount() + 1, false)
+DrillEngine::DrillEngine(DrillBank bank, int passLength)
+    : m_bank(bank), m_passLength(passLength), m_answeredItems(ItemCount() + 1, false)
 {}
 
 bool DrillEngine::isAvailable(int item) const
@@ -59,6 +73,13 @@ void DrillEngine::start()
 {
     m_passEnded = false;
     draw();
+}
+
+std::optional<std::pair<int, int>> DrillEngine::progress() const
+{
+    if (!current() || m_passEnded)
+        return std::nullopt;
+    return std::pair{m_answered + 1, m_passLength};
 }
 
 std::optional<DrillItem> DrillEngine::item() const
@@ -95,8 +116,7 @@ DrillVerdict DrillEngine::check(const QString &answer)
     if (!sameText(typed, start + text(row->verbForm) + end))
         return DrillVerdict::Wrong;
 
-    const bool tight = m_tightOpeningSign && isOpeningSign(start);
-    m_completed = start + (tight ? u""_s : u" "_s) + text(row->verbForm) + u' ' + end + u' ';
+    m_completed = joinedSentence({start, text(row->verbForm), end}) + u' ';
     m_answeredItems[m_current] = true;
     if (++m_answered < m_passLength) {
         draw();

@@ -25,8 +25,7 @@ enum class DrillVerdict { Wrong, Right, PassEnded };
 class DrillEngine
 {
 public:
-    // `tightOpeningSign`: the running text sets a start of just "¡" or "¿" right before the form.
-    DrillEngine(DrillBank bank, int passLength, bool tightOpeningSign = false);
+    DrillEngine(DrillBank bank, int passLength);
 
     int ItemCount() const { return int(m_bank.size()); }
     int PassLength() const { return m_passLength; }
@@ -47,8 +46,12 @@ public:
     // Judges the answer in the gap. A right one takes the item out of the pool and draws the
     // next, or ends the pass after its last answer (the pool is full again).
     DrillVerdict check(const QString &answer);
-    // The item last answered rightly, completed, as the running text adds it.
+    // The item last answered rightly, completed, as the running text adds it: its start, form and
+    // end joined by single blanks, none right after "¿" or "¡" nor before a closing mark, and
+    // one blank after it.
     QString completedSentence() const { return m_completed; }
+    // The item on display as "item n of the pass"; nothing while none is on display.
+    std::optional<std::pair<int, int>> progress() const;
 
 private:
     const DrillRow *current() const;
@@ -56,7 +59,6 @@ private:
 
     DrillBank m_bank;
     int m_passLength;
-    bool m_tightOpeningSign;
     QList<bool> m_answeredItems; // by item number; index 0 unused
     int m_current = 0;           // 0 before the first draw
     int m_answered = 0;

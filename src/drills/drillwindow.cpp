@@ -33,8 +33,8 @@ constexpr ControlRow controls[] = {
     {"Label6",   K::Label,       "",            {240, 5160, 3135, 495},   times12,  right},
     {"Label7",   K::Label,       "",            {5160, 5160, 4095, 495},  times12,  left},
     {"Command1", K::Button,      "&Comenzar",   {0, 0, 1695, 495},        sans975},
-    {"Text2",    K::DrillAnswer, "",            {3360, 5160, 1815, 495},  times12,  centred, Look::AnswerBox},
-    {"Text5",    K::TextView,    "",            {240, 1200, 9015, 3255},  times12},
+    {"Text2",    K::DrillAnswer, "",            {3360, 5160, 1815, 495},  times12,  centred, Look::AnswerBox, false, nullptr, "Respuesta"},
+    {"Text5",    K::TextView,    "",            {240, 1200, 9015, 3255},  times12, {}, Look::Plain, false, nullptr, "Frases completadas"},
     {"Command2", K::Button,      "Si&guiente",  {3720, 5760, 1215, 495},  sans975,  {}, Look::Plain, true},
     {"Command3", K::Button,      "&Salir",      {2880, 0, 1215, 495},     sans975},
     {"Command4", K::Button,      "&Ayuda",      {1680, 0, 1215, 495},     sans975,  {}, Look::Plain, true},
@@ -47,6 +47,15 @@ constexpr QRect navigationPlaces[] = {
     {6360, 0, 495, 495}, {6840, 0, 495, 495}, {7320, 0, 495, 495},   {7800, 0, 495, 495},
     {8280, 0, 495, 495}, {8760, 0, 495, 495}, {6840, 480, 495, 495}, {7560, 600, 1455, 495},
 };
+
+// The person hint as a screen reader says it: "1 1 (nosotros)".
+QString spokenPerson(const QString &hint)
+{
+    const QStringList hints{u"1"_s, u"2"_s, u"1 1"_s, u"2 2"_s, u"3 3"_s};
+    const QStringList pronouns{u"yo"_s, u"tú"_s, u"nosotros"_s, u"vosotros"_s, u"ellos"_s};
+    const qsizetype at = hints.indexOf(hint);
+    return at < 0 ? hint : hint + u" ("_s + pronouns.at(at) + u')';
+}
 
 std::vector<ControlRow> controlsOf(const DrillDescription &drill)
 {
@@ -72,10 +81,11 @@ DrillWindow::DrillWindow(const DrillDescription &drill)
                           {9495, 6300 + drill.extraTextHeight},
                           {},
                           controlsOf(drill)}),
-      m_drill(drill), m_engine(drill.bank(), drill.passLength, drill.tightOpeningSign)
+      m_drill(drill), m_engine(drill.bank(), drill.passLength)
 {
     control<QLabel>("Label2")->setText(drill.instruction());
     Text2->setDefaultButton(Command2);
+    showProgress({}, {});
     mnuOntop = addOnTopMenu(this, {u"mnuOptions"_s, u"&Opciones"_s, u"mnuOntop"_s, u"On&Top"_s});
 
     connect(Command1, &QPushButton::clicked, this, &DrillWindow::Command1_Click);
@@ -107,6 +117,7 @@ void DrillWindow::Command1_Click()
     m_engine.start();
     showItem(false);
     Command1->setEnabled(false);
+    showProgress(u"Frase"_s, m_engine.progress());
 }
 
 void DrillWindow::Command2_Click()
@@ -129,6 +140,7 @@ void DrillWindow::Command2_Click()
     Text5->moveCursor(QTextCursor::End);
     Text5->insertPlainText(m_engine.completedSentence());
     Text5->ensureCursorVisible();
+    showProgress(u"Frase"_s, m_engine.progress());
     if (verdict == DrillVerdict::PassEnded)
         endPass();
     else
@@ -163,6 +175,12 @@ void DrillWindow::showItem(bool clearAnswer)
     Label7->setText(u' ' + item->end);
     Label8->setText(item->personHint);
     Label9->setText(item->infinitive);
+    // A screen reader reads the task with the answer box.
+    Text2->setAccessibleDescription(QString(item->start + u" … "_s + item->end).trimmed() +
+                                    u" Infinitivo: "_s + item->infinitive + u'.' +
+                                    (item->personHint.isEmpty()
+                                         ? QString()
+                                         : u" Persona: "_s + spokenPerson(item->personHint)));
     if (clearAnswer)
         Text2->clear();
     Text2->setFocus();

@@ -55,9 +55,16 @@ PictureCheck checkPictureAnswer(const QString &typed, const SceneTexts &texts, i
     const ShownForms accepted = shownForms(texts, asking);
     if (accepted.Text1.isEmpty())
         return check; // nothing built yet to compare with
-    const bool right = sameText(check.answer, accepted.Text1) ||
-                       (!accepted.Text4.isEmpty() && sameText(check.answer, accepted.Text4)) ||
-                       (!accepted.Text5.isEmpty() && sameText(check.answer, accepted.Text5));
+    const auto accepts = [&check](const QString &form) {
+        // "Adónde" is a spelling of "A dónde" as well.
+        const QString aDonde = u"¿A dónde "_s;
+        return !form.isEmpty() &&
+               (sameText(check.answer, form) ||
+                (form.startsWith(aDonde) &&
+                 sameText(check.answer, u"¿Adónde "_s + form.mid(aDonde.size()))));
+    };
+    const bool right =
+        accepts(accepted.Text1) || accepts(accepted.Text4) || accepts(accepted.Text5);
     check.verdict = right ? Verdict::Right : Verdict::Wrong;
     return check;
 }

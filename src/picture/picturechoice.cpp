@@ -3,7 +3,6 @@
 #include "picturecontrols.h"
 #include "picturewindow.h"
 
-#include <QButtonGroup>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
@@ -12,12 +11,12 @@ namespace zeb {
 
 void PictureWindow::connectChoices()
 {
-    auto *options = new QButtonGroup(this);
-    options->setExclusive(false); // the window sets every option from the engine's choice
+    // Each option on its own, not in a button group: that way each is a stop of the Tab key.
     const auto choices = pictureOptions();
-    for (std::size_t i = 0; i < choices.size(); ++i)
-        options->addButton(control<QRadioButton>(choices[i].name), int(i));
-    connect(options, &QButtonGroup::idClicked, this, &PictureWindow::optionClicked);
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        connect(control<QRadioButton>(choices[i].name), &QRadioButton::clicked, this,
+                [this, i] { optionClicked(int(i)); });
+    }
 
     for (const ExerciseButton &button : pictureExerciseButtons()) {
         connect(control<QPushButton>(button.name), &QPushButton::clicked, this, [this, &button] {
@@ -58,10 +57,32 @@ void PictureWindow::showChoice()
             button->setEnabled(m_engine.isPersonEnabled(option.person));
         }
     }
+    describeTask();
     const QString indicator = personIndicator(chosen.person);
     Label1->setText(indicator);
     Label1->setVisible(!indicator.isEmpty());
     Label6->setVisible(!indicator.isEmpty());
+}
+
+// A screen reader reads the task with the answer box: what the options chose, and the question
+// that an answer task puts.
+void PictureWindow::describeTask()
+{
+    const PictureChoice &chosen = m_engine.choice();
+    QStringList task;
+    for (const OptionChoice &option : pictureOptions()) {
+        const QString name = control<QRadioButton>(option.name)->accessibleName();
+        if ((option.activity != Activity::None && option.activity == chosen.activity) ||
+            (option.type != QuestionType::None && option.type == chosen.type &&
+             m_engine.typesEnabled()))
+            task << name;
+        else if (option.person != Person::None && option.person == chosen.person)
+            task << u"Persona: "_s + name;
+    }
+    const QString question = m_engine.question();
+    Text2->setAccessibleDescription(
+        task.join(u". "_s) + u'.' +
+        (m_engine.taskOpen() && !question.isEmpty() ? u" "_s + question : QString()));
 }
 
 void PictureWindow::chooseExercise(Exercise exercise)

@@ -178,6 +178,13 @@ QStringList PictureEngine::keyWords() const
     return words;
 }
 
+std::optional<std::pair<int, int>> PictureEngine::progress() const
+{
+    if (!m_taskOpen)
+        return std::nullopt;
+    return std::pair{m_scenesShown, range().size()};
+}
+
 PictureCheck PictureEngine::check(const QString &typed)
 {
     if (!m_taskOpen)

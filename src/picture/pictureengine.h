@@ -10,6 +10,7 @@
 
 #include <QStringList>
 #include <bitset>
+#include <optional>
 
 namespace zeb {
 
@@ -64,7 +65,6 @@ public:
     bool startTask();
     // A task is on screen to be checked and solved.
     bool taskOpen() const { return m_taskOpen; }
-    int taskCode() const { return m_taskCode; }
     const SceneTexts &texts() const { return m_texts; }
     // The accepted texts as the learner sees them.
     ShownForms solution() const;
@@ -74,6 +74,8 @@ public:
     QString questionWordPrompt() const;
     // What a click on the picture lists: the scene's key words for the chosen person.
     QStringList keyWords() const;
+    // The scene on display as "scene n of the exercise"; nothing while no task is open.
+    std::optional<std::pair<int, int>> progress() const;
 
     // Judges the learner's sentence. A right one draws the next scene and sets up its task, or
     // ends the pass (PassEnded) and resets.

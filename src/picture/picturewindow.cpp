@@ -1,6 +1,7 @@
 #include "picturewindow.h"
 
 #include "../common/accentkeys.h"
+#include "../common/accessibility.h"
 #include "../common/answerbox.h"
 #include "../common/colours.h"
 #include "../common/ontop.h"
@@ -25,6 +26,10 @@ PictureWindow::PictureWindow()
                                pictureControls()})
 {
     Image1->setInvitesClick(pictureTexts().keyWordsTitle);
+    Image1->setAccessibleName(u"Dibujo"_s);
+    for (QLabel *line : {Label3, Label4, Label7, Label10, Label11})
+        markAsFeedback(line);
+    showProgress({}, {});
     Text2->setDefaultButton(Command7);
     mnuOnTop = addOnTopMenu(this, {u"mnuOpciones"_s, u"&Opciones"_s, u"mnuOnTop"_s, u"&OnTop"_s});
     connectHandlers();
@@ -69,12 +74,16 @@ void PictureWindow::ResetPictureExercise()
     for (QLabel *label : {Label7, Label10, Label11})
         label->clear();
     showScene();
+    showProgress({}, {});
 }
 
 void PictureWindow::showScene()
 {
     const int scene = m_engine.scene();
     Image1->setPicture(scene < SceneCount ? picturePath(scenePictureId(scene)) : QString());
+    // A screen reader describes the picture by what a click on it lists.
+    Image1->setAccessibleDescription(m_engine.keyWords().join(u", "_s));
+    describeTask();
 }
 
 void PictureWindow::Command6_Click()
@@ -87,8 +96,10 @@ void PictureWindow::showTask()
 {
     showScene();
     const bool answering = m_engine.choice().activity == Activity::Answer;
-    if (answering)
+    if (answering) {
         Label7->setText(m_engine.question());
+        announce(Label7);
+    }
     Frame3D5->setVisible(answering);
     Label7->setVisible(answering);
     if (const QString word = m_engine.questionWordPrompt(); !word.isEmpty()) {
@@ -104,6 +115,8 @@ void PictureWindow::showTask()
     Command7->show();
     Command1->show();
     FillSolutionLabels();
+    describeTask();
+    showProgress(u"Escena"_s, m_engine.progress());
 }
 
 void PictureWindow::Command7_Click()
@@ -138,6 +151,7 @@ void PictureWindow::ReportWrongPictureAnswer()
     beep();
     Label4->show();
     Label4->setText(pictureTexts().wrongAnswer);
+    announce(Label4);
     Text2->setFocus();
     Text2->setCursorPosition(int(Text2->text().size()));
 }
@@ -159,6 +173,8 @@ void PictureWindow::Command1_Click()
     if (m_engine.choice().activity == Activity::Answer)
         Label10->show();
     FillSolutionLabels();
+    announce(Label3);
+    announce(Label10);
     Text2->setFocus();
 }
 
@@ -191,6 +207,7 @@ void PictureWindow::Command16_Click()
         Label10->setText(model.Text4);
         Label10->show();
     }
+    showProgress({}, {});
 }
 
 } // namespace zeb

@@ -32,6 +32,7 @@ private:
 
     void optionClicked(int option);
     void showChoice();
+    void describeTask();
 
     void Command6_Click();  // Comenzar: set up the task
     void Command7_Click();  // Siguiente: check the answer

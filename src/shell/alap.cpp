@@ -60,7 +60,7 @@ bool isDrill(Exercise exercise)
 } // namespace
 
 MainMenu::MainMenu()
-    : Form(FormName::alap, {u"ZEBrcicios gramaticales    ----   Unidad 17"_s,
+    : Form(FormName::alap, {u"Ejercicios gramaticales    ----   Unidad 17"_s,
                             colours::menuWindow,
                             {5985, 6915},
                             DesignFont{Face::Sans, 8.25},
@@ -69,7 +69,7 @@ MainMenu::MainMenu()
     for (const MenuButton &b : menuButtons) {
         auto *button = control<PictureButton>(b.name);
         button->setPicture(u":/pictures/%1.svg"_s.arg(QLatin1StringView(b.picture)),
-                           isDrill(b.exercise) ? drillPicture : scenePicture);
+                           (isDrill(b.exercise) ? drillPicture : scenePicture) * designScale());
         connect(button, &QPushButton::clicked, this, [this, e = b.exercise] { open(e); });
     }
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,

@@ -8,6 +8,7 @@
 #include "aboutflag.h"
 #include "authorinfo.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -90,6 +91,7 @@ AboutWindow::AboutWindow()
     auto *info = control<PictureBox>("Image2");
     info->setPicture(u":/pictures/info.svg"_s);
     info->setInvitesClick(u"Mi ez?"_s);
+    info->setAccessibleName(u"Más información"_s);
     connect(info, &PictureBox::clicked, this, &AboutWindow::sobre_Image2_Click);
     Image3->setPicture(u":/pictures/frame1.svg"_s);
     Image4->setPicture(u":/pictures/frame2.svg"_s);
@@ -127,6 +129,15 @@ void AboutWindow::Form_Unload()
     Timer1->stop();
     Timer2->stop();
     AboutOpenedFromMenu = 1;
+}
+
+// Opened from the menu, the window also closes with Esc; the splash goes by itself.
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && AboutOpenedFromMenu != 0)
+        sobre_Command1_Click();
+    else
+        Form::keyPressEvent(event);
 }
 
 void AboutWindow::switchOffStartupTimer()

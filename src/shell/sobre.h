@@ -24,6 +24,9 @@ public:
     // The menu's opening keeps the window: no second menu comes from it.
     void switchOffStartupTimer();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void sobre_Command1_Click();
     void sobre_Timer1_Timer();
