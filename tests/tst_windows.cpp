@@ -223,6 +223,10 @@ private slots:
         QTest::mouseClick(option("Option3D9"), Qt::LeftButton);
         QCOMPARE(checked(), u".x.x..-..x"_s);
         QVERIFY(shown(w, "Text2"));
+        QApplication::setActiveWindow(w); // every option is a stop of the Tab key
+        option("Option3D4")->setFocus();
+        QTest::keyClick(option("Option3D4"), Qt::Key_Tab);
+        QCOMPARE(w->focusWidget(), option("Option3D5"));
     }
 
     // Exercise 4 from Comenzar to its end: a wrong answer, the solution, the capital step, a
