@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int what = in.byte() % 3;
     if (what == 0) { // rounds of a pass; the expected form, blanks before it, is never wrong
         const auto bank = std::array{bank1701(), bank1705(), bank1707(), bank1710()}[in.byte() % 4];
-        DrillEngine engine(bank, 1 + in.byte() % int(bank.size()), in.byte() & 1);
+        DrillEngine engine(bank, 1 + in.byte() % int(bank.size()));
         engine.start();
         while (in.size > 0) {
             const bool expected = in.byte() & 1;
