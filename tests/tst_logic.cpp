@@ -397,7 +397,12 @@ private slots:
         QVERIFY(!engine.chooseActivity(Activity::Question) &&
                 !engine.chooseType(QuestionType::PartialII) &&
                 !engine.choosePerson(Person::Polite));
-        QVERIFY(engine.taskOpen()); // choosing what is chosen keeps the task
+        QVERIFY(
+            engine.taskOpen()); // choosing what is chosen keeps the task; a change starts afresh
+        QVERIFY(engine.chooseType(QuestionType::General) && !engine.taskOpen() &&
+                engine.startTask());
+        QVERIFY(engine.choosePerson(Person::Second) && !engine.taskOpen() && engine.startTask());
+        QVERIFY(engine.chooseType(QuestionType::PartialII) && engine.choosePerson(Person::Polite));
         // Statements keep a partial question II chosen, and put the third person for the polite.
         QVERIFY(engine.chooseActivity(Activity::Statement));
         QCOMPARE(engine.choice().type, QuestionType::PartialII);
