@@ -123,8 +123,7 @@ private slots:
                                  !judged.isAvailable(item),
                              qPrintable(where + right));
                 }
-                // Elsewhere the case counts.
-                DrillEngine judged = engine;
+                DrillEngine judged = engine; // elsewhere the case counts
                 QCOMPARE(answer(judged, form.front().toUpper() + form.mid(1)) ==
                              DrillVerdict::Wrong,
                          !gapFirst);

@@ -121,7 +121,7 @@ private slots:
         QVERIFY(!shown(drill, "Command2") && !shown(drill, "Command4"));
         scriptDraws({(gapFirst - 0.5) / int(d.bank().size())});
         const QString comenzar = text(drill, "Command1");
-        click(drill, "Command1");
+        QTest::keyClick(control(drill, u"Command1"_s), Qt::Key_Return); // Enter presses a button
         zeb::seedRandom(7);
         QVERIFY(!enabled(drill, "Command1") && shown(drill, "Command2"));
         QCOMPARE(drill->focusWidget(), control(drill, u"Text2"_s));
@@ -217,6 +217,10 @@ private slots:
         QTest::mouseClick(option("Option3D2"), Qt::LeftButton);
         QCOMPARE(checked(), u".x.x..-x.."_s);
         QVERIFY(shown(w, "Label1") && shown(w, "Label6") && !text(w, "Label1").isEmpty());
+        QVERIFY(control(w, u"Label6"_s)->grab().toImage().pixelColor(2, 2) !=
+                    w->palette().color(QPalette::Window) &&
+                option("Option3D6")->palette().color(QPalette::WindowText) !=
+                    option("Option3D1")->palette().color(QPalette::WindowText));
         QTest::mouseClick(option("Option3D9"), Qt::LeftButton);
         click(w, "Command6");
         // A click on the chosen option keeps it chosen and keeps the task.
@@ -305,8 +309,7 @@ private slots:
         QVERIFY(!loaded(FormName::zeb1702) && loaded(FormName::alap)->isVisible());
     }
 
-    // The splash gives way to the menu; the menu opens the about window and the help on the keys.
-    // (The driver's session opens every exercise from the menu.)
+    // The splash gives way to the menu, which opens the about window and the keys' help.
     void shell()
     {
         zeb::startProgram();
@@ -332,8 +335,10 @@ private slots:
         QVERIFY(about->isVisible() && about->focusWidget() == control(about, u"Command1"_s));
         QTest::keyClick(control(about, u"Image2"_s), Qt::Key_Space);
         QCOMPARE(catcher.take().size(), 1);
-        const QString frame = picture(about);
+        const QString frame = picture(about); // the animation goes round, the year after the city
         QTRY_VERIFY(picture(about) != frame);
+        QTRY_VERIFY(picture(about) == frame &&
+                    control(about, u"Label2"_s)->y() > control(about, u"Label4"_s)->y());
         QTest::qWait(300); // the splash's timer is off: no second menu
         QVERIFY(loaded(FormName::alap) == menu && loaded(FormName::sobre) == about);
         QTest::keyClick(about, Qt::Key_Escape);
@@ -447,6 +452,7 @@ private slots:
             QWidget *c = control(w, QLatin1StringView(row.name));
             QVERIFY(row.parent || c->geometry() == zeb::twipsRect(row.twips, w->designScale()));
             QCOMPARE(c->font().pointSizeF(), row.font.points * w->designScale());
+            QVERIFY(!row.align || c->property("alignment").value<Qt::Alignment>() == row.align);
         }
     }
 

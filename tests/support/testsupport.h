@@ -5,8 +5,7 @@
 
 #include <QtWidgets>
 
-// The draws give these numbers in turn, then the last one over and over.
-inline void scriptDraws(QList<double> values)
+inline void scriptDraws(QList<double> values) // in turn, then the last one over and over
 {
     struct Scripted : zeb::RandomSource
     {
