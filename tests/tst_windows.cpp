@@ -217,9 +217,10 @@ private slots:
         QTest::mouseClick(option("Option3D2"), Qt::LeftButton);
         QCOMPARE(checked(), u".x.x..-x.."_s);
         QVERIFY(shown(w, "Label1") && shown(w, "Label6") && !text(w, "Label1").isEmpty());
-        QVERIFY(control(w, u"Label6"_s)->grab().toImage().pixelColor(2, 2) !=
-                    w->palette().color(QPalette::Window) &&
-                option("Option3D6")->palette().color(QPalette::WindowText) !=
+        const QPoint panel =
+            control(w, u"Label6"_s)->mapTo(w, QPoint(2, 2)); // painted, red persons
+        QVERIFY(w->grab().toImage().pixelColor(panel) != w->palette().color(QPalette::Window) &&
+                option("Option3D7")->palette().color(QPalette::WindowText) !=
                     option("Option3D1")->palette().color(QPalette::WindowText));
         QTest::mouseClick(option("Option3D9"), Qt::LeftButton);
         click(w, "Command6");
