@@ -238,8 +238,7 @@ private slots:
         QCOMPARE(help.count(u"\r\n"_s), qsizetype(zeb::AccentKeyTable.size()));
     }
 
-    // The worked examples, as the learner chooses them: the model | the pronoun answer | the
-    // question an answer task puts ("*": not looked at).
+    // Worked examples as the learner chooses them: model | pronoun answer | question put ("*": any)
     void learnerChoices_data()
     {
         QTest::addColumn<QString>("row");
