@@ -2,8 +2,8 @@
 // Runs on any platform plugin; with QT_QPA_PLATFORM=offscreen it needs no display.
 #include "common/exercises.h"
 #include "common/forms.h"
-#include "common/picturebox.h"
 #include "common/layout.h"
+#include "common/picturebox.h"
 #include "common/platform.h"
 #include "common/random.h"
 #include "drills/drillbank.h"
