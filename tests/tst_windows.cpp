@@ -233,8 +233,7 @@ private slots:
         QCOMPARE(w->focusWidget(), option("Option3D5"));
     }
 
-    // Exercise 4 from Comenzar to its end: a wrong answer, the solution, the capital step, a
-    // right answer, the end.
+    // Exercise 4 from Comenzar to its end: wrong, solution, capital step, right, the end.
     void pictureRunsThroughAPass()
     {
         zeb::openExercise(Exercise::Picture4);
@@ -244,6 +243,7 @@ private slots:
         QVERIFY(!shown(w, "Label3"));
         click(w, "Command6");
         const QString first = picture(w);
+        const QImage drawn = control(w, u"Image1"_s)->grab().toImage(); // the picture is painted
         QVERIFY(!first.isEmpty() && box->isVisible() && w->focusWidget() == box);
         QVERIFY(shown(w, "Command7") && shown(w, "Command1"));
 
@@ -271,7 +271,7 @@ private slots:
         const QStringList end = catcher.take();
         QVERIFY(end.size() == 1 && end[0].startsWith(QString::number(QMessageBox::Critical)));
         QVERIFY(box->isHidden() && !shown(w, "Command7"));
-        QVERIFY(picture(w).isEmpty());
+        QVERIFY(picture(w).isEmpty() && control(w, u"Image1"_s)->grab().toImage() != drawn);
         QTest::keyClick(box, Qt::Key_Return); // Enter held down after the end does nothing
         QVERIFY(catcher.take().isEmpty());
     }
@@ -371,8 +371,7 @@ private slots:
         QVERIFY(!drill && loaded(FormName::alap)->isVisible());
     }
 
-    // A screen reader finds every control named, options as radio buttons, painted texts as text,
-    // the tasks in the answer boxes, and hears of feedback.
+    // A screen reader finds names, radio buttons, painted texts, tasks, and hears of feedback.
     void screenReaders()
     {
         static QList<QPair<QObject *, QAccessible::Event>> events;
