@@ -4,8 +4,9 @@
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
+#include <QPointer>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace zeb {
 namespace {
@@ -18,19 +19,6 @@ public:
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? static_cast<Panel3D *>(widget())->title().simplified()
-                                      : QAccessibleWidget::text(t);
-    }
-};
-
-// A feedback line is read as an alert whose name is its text.
-class FeedbackAccessible : public QAccessibleWidget
-{
-public:
-    explicit FeedbackAccessible(QLabel *line) : QAccessibleWidget(line, QAccessible::AlertMessage)
-    {}
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<QLabel *>(widget())->text()
                                       : QAccessibleWidget::text(t);
     }
 };
@@ -87,6 +75,63 @@ public:
     }
 };
 
+// A window's voice: an invisible notification that is shown anew for each thing to say. Screen
+// readers speak a notification when it appears, whatever has the focus.
+class SpokenLine : public QWidget
+{
+public:
+    explicit SpokenLine(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("SpokenLine"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 1, 1);
+        lower();
+        hide();
+        lines().append(this);
+    }
+    ~SpokenLine() override { lines().removeAll(this); }
+
+    static QList<QPointer<SpokenLine>> &lines()
+    {
+        static QList<QPointer<SpokenLine>> all;
+        return all;
+    }
+    QString text() const { return m_text; }
+
+    void add(const QString &text)
+    {
+        if (m_pending.isEmpty())
+            QTimer::singleShot(0, this, &SpokenLine::sayPending);
+        m_pending << text.trimmed();
+    }
+    void sayPending()
+    {
+        if (m_pending.isEmpty() || !window()->isVisible())
+            return m_pending.clear();
+        m_text = m_pending.join(u' ');
+        m_pending.clear();
+        hide();
+        show();
+    }
+
+private:
+    QStringList m_pending;
+    QString m_text;
+};
+
+class SpokenLineAccessible : public QAccessibleWidget
+{
+public:
+    explicit SpokenLineAccessible(SpokenLine *line)
+        : QAccessibleWidget(line, QAccessible::Notification)
+    {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<SpokenLine *>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *interfaceFor(const QString &, QObject *object)
 {
     if (auto *picture = qobject_cast<PictureBox *>(object))
@@ -95,9 +140,8 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
         return new OptionAccessible(option);
     if (auto *panel = qobject_cast<Panel3D *>(object))
         return new PanelAccessible(panel);
-    auto *line = qobject_cast<QLabel *>(object);
-    if (line && line->property("feedback").toBool())
-        return new FeedbackAccessible(line);
+    if (object->objectName() == QLatin1StringView("SpokenLine"))
+        return new SpokenLineAccessible(static_cast<SpokenLine *>(object));
     return nullptr;
 }
 
@@ -109,17 +153,22 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-void markAsFeedback(QWidget *line)
+void say(QWidget *control, const QString &text)
 {
-    line->setProperty("feedback", true);
+    if (!QAccessible::isActive() || text.isEmpty())
+        return;
+    QWidget *window = control->window();
+    auto *line = static_cast<SpokenLine *>(
+        window->findChild<QWidget *>(QStringLiteral("SpokenLine"), Qt::FindDirectChildrenOnly));
+    (line ? line : new SpokenLine(window))->add(text);
 }
 
-void announce(QWidget *line)
+void sayPendingNow()
 {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(line, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
+    for (const QPointer<SpokenLine> &line : SpokenLine::lines()) {
+        if (line)
+            line->sayPending();
+    }
 }
 
 } // namespace zeb

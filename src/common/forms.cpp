@@ -83,17 +83,18 @@ void Form::showProgress(const QString &unit, std::optional<std::pair<int, int>> 
     if (!m_progress) {
         m_progress = new QLabel(this);
         m_progress->setObjectName(u"Progress"_s);
-        markAsFeedback(m_progress);
         statusBar()->setSizeGripEnabled(false);
         statusBar()->addWidget(m_progress);
     }
     const QString text = progress
                              ? u"%1 %2 de %3"_s.arg(unit).arg(progress->first).arg(progress->second)
                              : QString();
-    if (text == m_progress->text())
-        return;
     m_progress->setText(text);
-    announce(m_progress);
+}
+
+QString Form::progressLine() const
+{
+    return m_progress ? m_progress->text() : QString();
 }
 
 void Form::replaceBy(const std::function<bool()> &openOther)

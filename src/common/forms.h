@@ -59,6 +59,7 @@ protected:
     // The status line below the controls, where the learner sees how far the pass has come:
     // "`unit` n de m"; nothing when there is no progress to show.
     void showProgress(const QString &unit, std::optional<std::pair<int, int>> progress);
+    QString progressLine() const; // what the status line shows
 
     // A control of the window by its name.
     template <typename Control> Control *control(const char *name) const

@@ -11,12 +11,32 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace zeb {
 namespace {
+
+// An option chosen by its access key is chosen before it takes the focus, so that a screen
+// reader, which reads the option as the focus comes to it, says that it is selected.
+class Option : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut ||
+            static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return QRadioButton::event(event);
+        click();
+        setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+};
 
 QWidget *create(ControlKind kind, const QString &caption, QWidget *parent)
 {
@@ -50,7 +70,7 @@ QWidget *create(ControlKind kind, const QString &caption, QWidget *parent)
     }
     case ControlKind::Option: {
         // Each option is set from the window's state, so none unselects another by itself.
-        auto *option = new QRadioButton(caption, parent);
+        auto *option = new Option(caption, parent);
         option->setAutoExclusive(false);
         return option;
     }

@@ -1,11 +1,11 @@
 #include "picturebox.h"
 
+#include "colours.h"
+
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <memory>
 
@@ -52,15 +52,23 @@ void PictureBox::setInvitesClick(const QString &hint)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
-    if (m_picture.isEmpty())
-        return;
     painter.setRenderHint(QPainter::Antialiasing);
-    renderPicture(painter, m_picture, rect());
+    if (!m_picture.isEmpty())
+        renderPicture(painter, m_picture, rect());
+    if (hasFocus()) // over the picture, so that it shows
+        drawFocusMark(painter, rect());
+}
+
+void drawFocusMark(QPainter &painter, const QRect &bounds)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colours::focusBlue, 2));
+    painter.drawRect(QRectF(bounds).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(QRectF(bounds).adjusted(2.5, 2.5, -2.5, -2.5));
+    painter.restore();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

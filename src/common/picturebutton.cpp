@@ -6,7 +6,6 @@
 
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace zeb {
 namespace {
@@ -66,12 +65,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     style()->drawItemText(&painter, captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                           isEnabled(), text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusMark(painter, rect().adjusted(2, 2, -2, -2));
 }
 
 } // namespace zeb

@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
@@ -42,6 +44,7 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
         break;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    sayPendingNow(); // before the box, which a screen reader reads at once
     ++openMessages;
     box.exec();
     if (--openMessages == 0 && lastMessageClosed)

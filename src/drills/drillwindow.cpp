@@ -1,5 +1,6 @@
 #include "drillwindow.h"
 
+#include "../common/accessibility.h"
 #include "../common/answerbox.h"
 #include "../common/colours.h"
 #include "../common/layout.h"
@@ -115,9 +116,9 @@ void DrillWindow::Command1_Click()
         Text5->clear();
     }
     m_engine.start();
-    showItem(false);
-    Command1->setEnabled(false);
     showProgress(u"Frase"_s, m_engine.progress());
+    showItem(false); // the focus comes to the answer box, whose description reads the item
+    Command1->setEnabled(false);
 }
 
 void DrillWindow::Command2_Click()
@@ -140,11 +141,18 @@ void DrillWindow::Command2_Click()
     Text5->moveCursor(QTextCursor::End);
     Text5->insertPlainText(m_engine.completedSentence());
     Text5->ensureCursorVisible();
+    say(Text2, m_engine.completedSentence());
     showProgress(u"Frase"_s, m_engine.progress());
-    if (verdict == DrillVerdict::PassEnded)
+    if (verdict == DrillVerdict::PassEnded) {
+        say(Text2, progressLine());
         endPass();
-    else
-        showItem(true);
+        return;
+    }
+    // Where the focus comes back to the answer box, its description reads the next item.
+    const bool focusStays = Text2->hasFocus();
+    showItem(true);
+    if (focusStays)
+        say(Text2, Text2->accessibleDescription());
 }
 
 void DrillWindow::Command3_Click()
@@ -176,11 +184,11 @@ void DrillWindow::showItem(bool clearAnswer)
     Label8->setText(item->personHint);
     Label9->setText(item->infinitive);
     // A screen reader reads the task with the answer box.
-    Text2->setAccessibleDescription(QString(item->start + u" … "_s + item->end).trimmed() +
-                                    u" Infinitivo: "_s + item->infinitive + u'.' +
-                                    (item->personHint.isEmpty()
-                                         ? QString()
-                                         : u" Persona: "_s + spokenPerson(item->personHint)));
+    QString task = QString(item->start + u" … "_s + item->end).trimmed() + u" Infinitivo: "_s +
+                   item->infinitive + u'.';
+    if (!item->personHint.isEmpty())
+        task += u" Persona: "_s + spokenPerson(item->personHint) + u'.';
+    Text2->setAccessibleDescription(task + u' ' + progressLine() + u'.');
     if (clearAnswer)
         Text2->clear();
     Text2->setFocus();

@@ -79,10 +79,30 @@ void PictureWindow::describeTask()
         else if (option.person != Person::None && option.person == chosen.person)
             task << u"Persona: "_s + name;
     }
-    const QString question = m_engine.question();
-    Text2->setAccessibleDescription(
-        task.join(u". "_s) + u'.' +
-        (m_engine.taskOpen() && !question.isEmpty() ? u" "_s + question : QString()));
+    Text2->setAccessibleDescription(task.join(u". "_s) + u'.' + u' ' + taskNews());
+}
+
+// The scene's key words as a screen reader says them: the scene's empty words left out.
+QString PictureWindow::spokenKeyWords() const
+{
+    QStringList words = m_engine.keyWords();
+    words.removeAll(QString());
+    return words.join(u", "_s);
+}
+
+// What a new task brings: the scene's key words, the question put, the question word asked for,
+// and how far the pass has come.
+QString PictureWindow::taskNews() const
+{
+    QStringList news;
+    if (const QString words = spokenKeyWords(); !words.isEmpty())
+        news << u"Dibujo: "_s + words + u'.';
+    if (m_engine.taskOpen())
+        news << m_engine.question() << m_engine.questionWordPrompt();
+    if (const QString progress = progressLine(); !progress.isEmpty())
+        news << progress + u'.';
+    news.removeAll(QString());
+    return news.join(u' ');
 }
 
 void PictureWindow::chooseExercise(Exercise exercise)

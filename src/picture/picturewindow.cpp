@@ -27,8 +27,6 @@ PictureWindow::PictureWindow()
 {
     Image1->setInvitesClick(pictureTexts().keyWordsTitle);
     Image1->setAccessibleName(u"Dibujo"_s);
-    for (QLabel *line : {Label3, Label4, Label7, Label10, Label11})
-        markAsFeedback(line);
     showProgress({}, {});
     Text2->setDefaultButton(Command7);
     mnuOnTop = addOnTopMenu(this, {u"mnuOpciones"_s, u"&Opciones"_s, u"mnuOnTop"_s, u"&OnTop"_s});
@@ -82,7 +80,7 @@ void PictureWindow::showScene()
     const int scene = m_engine.scene();
     Image1->setPicture(scene < SceneCount ? picturePath(scenePictureId(scene)) : QString());
     // A screen reader describes the picture by what a click on it lists.
-    Image1->setAccessibleDescription(m_engine.keyWords().join(u", "_s));
+    Image1->setAccessibleDescription(spokenKeyWords());
     describeTask();
 }
 
@@ -94,12 +92,12 @@ void PictureWindow::Command6_Click()
 
 void PictureWindow::showTask()
 {
+    // Where the focus comes to the answer box, its description reads the new task.
+    const bool focusStays = Text2->hasFocus();
     showScene();
     const bool answering = m_engine.choice().activity == Activity::Answer;
-    if (answering) {
+    if (answering)
         Label7->setText(m_engine.question());
-        announce(Label7);
-    }
     Frame3D5->setVisible(answering);
     Label7->setVisible(answering);
     if (const QString word = m_engine.questionWordPrompt(); !word.isEmpty()) {
@@ -115,8 +113,10 @@ void PictureWindow::showTask()
     Command7->show();
     Command1->show();
     FillSolutionLabels();
-    describeTask();
     showProgress(u"Escena"_s, m_engine.progress());
+    describeTask();
+    if (focusStays)
+        say(Text2, taskNews());
 }
 
 void PictureWindow::Command7_Click()
@@ -151,7 +151,7 @@ void PictureWindow::ReportWrongPictureAnswer()
     beep();
     Label4->show();
     Label4->setText(pictureTexts().wrongAnswer);
-    announce(Label4);
+    say(Label4, Label4->text());
     Text2->setFocus();
     Text2->setCursorPosition(int(Text2->text().size()));
 }
@@ -173,8 +173,9 @@ void PictureWindow::Command1_Click()
     if (m_engine.choice().activity == Activity::Answer)
         Label10->show();
     FillSolutionLabels();
-    announce(Label3);
-    announce(Label10);
+    say(Label3, Label3->text());
+    if (Label10->isVisible())
+        say(Label10, Label10->text());
     Text2->setFocus();
 }
 
@@ -206,8 +207,10 @@ void PictureWindow::Command16_Click()
     if (chosen.activity == Activity::Answer && chosen.type == QuestionType::General) {
         Label10->setText(model.Text4);
         Label10->show();
+        say(Label10, model.Text4);
     }
     showProgress({}, {});
+    describeTask();
 }
 
 } // namespace zeb

@@ -33,6 +33,8 @@ private:
     void optionClicked(int option);
     void showChoice();
     void describeTask();
+    QString taskNews() const;
+    QString spokenKeyWords() const;
 
     void Command6_Click();  // Comenzar: set up the task
     void Command7_Click();  // Siguiente: check the answer

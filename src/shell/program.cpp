@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "../common/colours.h"
 #include "../common/forms.h"
 #include "../common/platform.h"
 #include "../drills/drilldescriptions.h"
@@ -33,6 +34,9 @@ void startProgram()
 {
     installFontSubstitutes();
     QApplication::setStyle(u"Fusion"_s);
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Highlight, colours::focusBlue);
+    QApplication::setPalette(palette);
     QApplication::setWindowIcon(QIcon(u":/pictures/zeb.svg"_s));
     defineForms();
     forms::show(FormName::sobre);

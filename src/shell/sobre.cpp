@@ -32,7 +32,7 @@ constexpr ControlRow controls[] = {
     {"Label2",   K::Label,   "1999",                                   {2160, 1680, 735, 375}, arial975,  topLeft, Look::Plain, false, "Panel3D1"},
     {"Label6",   K::Label,   "Si quiere más información, pulse aquí:", {480, 2040, 3735, 375}, times1125, {}, Look::Plain, false, "Panel3D1"},
     {"Image2",   K::Picture, "",                                       {4320, 1920, 480, 480}, sans12,    {}, Look::Plain, false, "Panel3D1"},
-    {"Image1",   K::Picture, "",                                       {3960, 240, 1215, 975}, sans12,    {}, Look::Plain, false, "Panel3D1"},
+    {"Image1",   K::Picture, "",                                       {3960, 240, 1215, 975}, sans12,    {}, Look::Plain, false, "Panel3D1", "Un sol sobre un libro"},
     {"Image3",   K::Picture, "",                                       {120, 3000, 615, 495},  sans12,    {}, Look::Plain, true},
     {"Image4",   K::Picture, "",                                       {840, 3000, 615, 495},  sans12,    {}, Look::Plain, true},
     {"Image5",   K::Picture, "",                                       {1560, 3000, 615, 495}, sans12,    {}, Look::Plain, true},

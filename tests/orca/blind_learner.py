@@ -1,0 +1,214 @@
+#!/usr/bin/env python3
+"""A blind learner's session with the real screen reader.
+
+The program runs on a private X display with its own D-Bus session and AT-SPI bus, under a window
+manager, with Orca reading it. Orca has no speech server here: every utterance is a line of its
+debug log, which this test reads after each key it sends through XTest (xdotool). The test plays a
+drill, one task of each activity of the picture exercise and the about window, and checks by rule
+what was heard. What it needs to answer comes from the program's own tables (`answers`).
+
+usage: blind_learner.py ZEB ANSWERS
+"""
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TOOLS = ["Xvfb", "dbus-run-session", "orca", "openbox", "xdotool", "/usr/libexec/at-spi-bus-launcher"]
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
+
+
+class Orca:
+    """Orca, headless: what it would say is read from its debug log."""
+
+    def __init__(self, folder):
+        self.log = os.path.join(folder, "orca.log")
+        with open(os.path.join(folder, "orca-customizations.py"), "w") as prefs:
+            prefs.write("import orca.debug, orca.settings\n"
+                        "orca.settings.speechServerFactory = 'no_speech_server_here'\n"
+                        "orca.settings.speechFactoryModules = []\n"
+                        "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        self.process = subprocess.Popen(["orca", "-u", folder, "--debug-file=" + self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.read = 0
+
+    def heard(self, quiet=1.5, at_most=15):
+        """What Orca says from now until it has been quiet for `quiet` seconds."""
+        said, last, start = [], time.time(), time.time()
+        while time.time() - last < quiet and time.time() - start < at_most:
+            time.sleep(0.1)
+            if not os.path.exists(self.log):
+                continue
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                log.seek(self.read)
+                lines = log.read()
+                self.read = log.tell()
+            new = [m.group(1) for m in map(SPEECH.search, lines.splitlines()) if m]
+            if new:
+                said += new
+                last = time.time()
+        print("   heard:", said, flush=True)
+        return said
+
+    def stop(self):
+        self.process.send_signal(signal.SIGINT)
+        self.process.wait(timeout=10)
+
+
+def key(*keys):
+    print("key:", *keys, flush=True)
+    subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
+
+
+def type_text(text):
+    print("type:", text, flush=True)
+    subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+
+
+def check(condition, what, heard):
+    if not condition:
+        raise AssertionError(f"{what}; heard: {heard}")
+    print(f"ok: {what}")
+
+
+def says_once(heard, text):
+    return sum(line.count(text) for line in heard) == 1
+
+
+def play_drill(orca, keys, drill):
+    items = drill["items"]
+
+    def item_in(line):  # the item whose sentence, with its gap, the line reads
+        return next((i for i in items if "…" in line and i["end"] in line.split("…", 1)[1]
+                     and (i["start"] or "") in line.split("…", 1)[0]), None)
+
+    key("alt+" + keys["drill"])
+    orca.heard()
+    key("alt+" + keys["Command1"])
+    heard = orca.heard()
+    item = next(filter(None, map(item_in, heard)), None)
+    check(item and f"1 de {drill['pass']}" in " ".join(heard),
+          "a start reads the first item with its gap and the progress 1 of the pass", heard)
+    type_text("Zzz")
+    key("Return")
+    heard = orca.heard()
+    check(any(line.startswith("alert") for line in heard), "a wrong answer is an alert", heard)
+    key("Return")
+    orca.heard()
+    key("alt+" + keys["Command4"])
+    heard = orca.heard()
+    check(any(item["form"] in line for line in heard), "help names the expected form", heard)
+    key("Return")
+    orca.heard()
+    for n in range(2, 5):
+        type_text(item["form"])
+        key("Return")
+        heard = orca.heard()
+        said = " ".join(heard)
+        sentence = " ".join(filter(None, [item["start"], item["form"], item["end"]]))
+        item = next(filter(None, (item_in(line) for line in heard if sentence in line)), None)
+        check(item and says_once(heard, sentence) and says_once(heard, item["end"])
+              and said.index(sentence) < said.index(item["end"]) < said.index(f"{n} de "),
+              f"a right answer: the completed sentence, then item {n} and its progress, once",
+              heard)
+        check(not any(line.startswith("alert") for line in heard), "no alert for it", heard)
+
+
+def play_picture(orca, keys, tasks):
+    key("alt+" + keys["picture"])
+    orca.heard()
+    for activity in ("statement", "question", "answer"):
+        scenes = tasks[activity]
+
+        def scene_in(heard):
+            return next((s for s in scenes if any(s["words"] in line for line in heard)), None)
+
+        key("alt+" + keys[activity])
+        heard = orca.heard()
+        check(not any("not selected" in line for line in heard),
+              f"the option of {activity} is read as selected", heard)
+        key("alt+" + keys["start"])
+        heard = orca.heard()
+        scene = scene_in(heard)
+        check(scene and f"1 de {len(scenes)}" in " ".join(heard)
+              and all(says_once(heard, s) for s in (scene["words"], scene["question"]) if s),
+              f"{activity}: the scene's key words, its question and the progress, once", heard)
+        type_text("Zzz.")
+        key("Return")
+        heard = orca.heard()
+        check(any(line.startswith("notification") for line in heard) and not scene_in(heard),
+              f"{activity}: a wrong answer is heard", heard)
+        type_text(scene["answer"])
+        key("Return")
+        heard = orca.heard()
+        following = scene_in(heard)
+        check(following and following != scene and f"2 de {len(scenes)}" in " ".join(heard),
+              f"{activity}: a right answer brings the next scene's words and progress", heard)
+
+
+def visit_about(orca, keys):
+    key("alt+" + keys["help"])
+    orca.heard()
+    key("Return")  # its first item opens the about window
+    orca.heard()
+    names = []
+    while len(names) < 6 and len(set(names)) == len(names):
+        key("Tab")
+        heard = orca.heard()
+        focus = next((line for line in heard if re.search(r"(image|button)\.?$", line)), "")
+        names.append(re.sub(r"\s*(image|push button)\.?$", "", focus).strip())
+        check(names[-1], "every control of the about window has a name", heard)
+    check(len(set(names)) < len(names), "Tab goes round the about window's controls", names)
+    key("Escape")
+    orca.heard()
+
+
+def session(zeb, answers):
+    folder = tempfile.mkdtemp(prefix="zeb-orca-")
+    subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+    orca = Orca(folder)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    orca.heard(quiet=2, at_most=30)
+    program = subprocess.Popen([zeb], env=env)
+    try:
+        orca.heard(quiet=2, at_most=30)
+        visit_about(orca, answers["keys"])
+        play_drill(orca, answers["keys"], answers["drill"])
+        play_picture(orca, answers["keys"], answers["tasks"])
+    finally:
+        program.kill()
+        orca.stop()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def main():
+    if sys.argv[1] == "--inside":
+        with open(sys.argv[3], encoding="utf-8") as answers:
+            return session(sys.argv[2], json.load(answers))
+    missing = [tool for tool in TOOLS if not shutil.which(tool)]
+    if missing:
+        sys.exit("missing: " + " ".join(missing))
+    answers = tempfile.NamedTemporaryFile("w", suffix=".json")
+    subprocess.run([sys.argv[2]], check=True, stdout=answers)
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+    display = os.read(read, 16).decode().strip()
+    try:
+        env = dict(os.environ, DISPLAY=":" + display)
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        inside = [sys.executable, __file__, "--inside", os.path.abspath(sys.argv[1]), answers.name]
+        subprocess.run(["dbus-run-session", "--", *inside], env=env, check=True, timeout=300)
+    finally:
+        xvfb.terminate()
+
+
+if __name__ == "__main__":
+    main()
