@@ -159,6 +159,31 @@ private slots:
         QVERIFY(!start->isEnabled() && !text(drill, "Label9").isEmpty());
     }
 
+    // Every sentence of every bank fits the labels around the gap, and its infinitive its own.
+    void everySentenceFitsAroundTheGap()
+    {
+        QStringList tooLong;
+        for (const auto *d :
+             {&zeb::drill1701(), &zeb::drill1705(), &zeb::drill1707(), &zeb::drill1710()}) {
+            zeb::openExercise(d->exercise);
+            QWidget *drill = loaded(d->window);
+            for (const zeb::DrillRow &row : d->bank()) {
+                for (const auto &[name, shown] :
+                     {std::pair{u"Label6"_s, QString::fromUtf16(row.start) + u' '},
+                      {u"Label7"_s, u' ' + QString::fromUtf16(row.end)},
+                      {u"Label9"_s, QString::fromUtf16(row.infinitive)}}) {
+                    const auto *label = control<QLabel>(drill, name);
+                    const int over = label->fontMetrics().horizontalAdvance(shown) -
+                                     label->contentsRect().width();
+                    if (over > 0)
+                        tooLong << u"%1 (%2 px too wide)"_s.arg(shown.trimmed()).arg(over);
+                }
+            }
+            zeb::forms::discardAll();
+        }
+        QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u"; "_s)));
+    }
+
     // The accent keys act on typed keys only; a paste stays as it is. Enter with nothing to
     // judge changes nothing.
     void accentKeys()
