@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 mode=${1:-run}
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation)
 if [ "$mode" = test ]; then
-    packages+=(qt6-base-private-dev appstream desktop-file-utils clang libclang-rt-dev valgrind lintian dpkg-dev)
+    packages+=(qt6-base-private-dev appstream desktop-file-utils clang libclang-rt-dev valgrind lintian dpkg-dev
+        orca at-spi2-core dbus dbus-x11 xvfb xdotool openbox python3)
 fi
 
 missing=()
