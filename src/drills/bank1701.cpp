@@ -21,7 +21,7 @@ static const DrillRow rows1701[] = {
     {u"",                           u"Conversé",        u"un rato con la vecina el sábado pasado.",  u"conversar",  u"1"},    // 12
     {u"Mis padres",                 u"volvieron",       u"de vacaciones el domingo pasado.",         u"volver",     u""},     // 13
     {u"Ayer",                       u"regañé",          u"a mi hijo por sus malas notas.",           u"regañar",    u"1"},    // 14
-    {u"",                           u"Perdimos",        u"el tren por cinco minutos.",               u"perder",     u"1 1"},  // 15
+    {u"",                           u"Perdimos",        u"el tren ayer por cinco minutos.",          u"perder",     u"1 1"},  // 15
     {u"¿Por qué ayer no me",        u"llamaste",        u"?",                                        u"llamar",     u"2"},    // 16
     {u"Alexander Fleming",          u"descubrió",       u"la penicilina en 1928.",                   u"descubrir",  u""},     // 17
     {u"",                           u"Regué",           u"las plantas del balcón el lunes pasado.",  u"regar",      u"1"},    // 18

@@ -31,10 +31,10 @@ static const DrillRow rows1710[] = {
     {u"Hace un mes mi padre",        u"condujo",        u"cinco horas sin parar.",                u"conducir",   u""},     // 21
     {u"",                            u"Os vestisteis",  u"muy elegantes para la boda de ayer.",   u"vestirse",   u"2 2"},  // 22
     {u"",                            u"Te pusiste",     u"muy pálido cuando te di la noticia.",   u"ponerse",    u"2"},    // 23
-    {u"El niño",                     u"se durmió",      u"en el sofá mientras veíamos la tele.",  u"dormirse",   u""},     // 24
+    {u"Anoche el bebé",              u"se durmió",      u"a las ocho.",                           u"dormirse",   u""},     // 24
     {u"Esta fábrica",                u"produjo",        u"diez mil coches el año pasado.",        u"producir",   u""},     // 25
     {u"El abuelo de Marta",          u"murió",          u"el invierno pasado.",                   u"morir",      u""},     // 26
-    {u"Ayer la maleta no",           u"cupo",           u"en el maletero.",                       u"caber",      u""},     // 27
+    {u"Ayer la maleta no",           u"cupo",           u"en el coche por más que empujamos.",    u"caber",      u""},     // 27
     {u"Anteayer el profesor",        u"repitió",        u"la pregunta dos veces.",                u"repetir",    u""},     // 28
     {u"Mi vecina",                   u"se cayó",        u"por la escalera el martes pasado.",     u"caerse",     u""},     // 29
     {u"El jarrón",                   u"se rompió",      u"en la mudanza del año pasado.",         u"romperse",   u""},     // 30

@@ -12,7 +12,7 @@ static const std::array<SceneRow, SceneCount> rows{{
     {u"María",            u"comprar",    u"compré",          u"compraste",       u"compró",          u"Cuándo",     u"",      u"lo ",
          u"el lunes",     u"lunes",      u"María",           u" un sombrero",         u"sombrero",  u"",                       u"", false}, // 1
     {u"los chicos",       u"beber",      u"bebimos",         u"bebisteis",       u"bebieron",        u"Dónde",      u"",      u"lo ",
-         u"por la tarde", u"tarde",      u"chico",           u" un zumo de naranja",  u"zumo",      u" en la cafetería",       u"cafetería", true }, // 2
+         u"por la tarde", u"tarde",      u"chico",           u" el zumo de naranja",  u"zumo",      u" en la cafetería",       u"cafetería", true }, // 2
     {u"Carmen",           u"escribir",   u"escribí",         u"escribiste",      u"escribió",        u"A quién",    u"le ",   u"se la ",
          u"ayer",         u"ayer",       u"Carmen",          u" una carta",           u"carta",     u" a Juan",                u"Juan", false}, // 3
     {u"Alberto",          u"afeitarse",  u"me afeité",       u"te afeitaste",    u"se afeitó",       u"Dónde",      u"",      u"",
