@@ -17,7 +17,7 @@ constexpr auto NFC = QString::NormalizationForm_C;
 // that "Volvi" at the start of a sentence is a matter of accents.
 QString folded(const QString &text)
 {
-    return trimBlanks(text.normalized(NFC)).toLower();
+    return trimBlanks(text).normalized(NFC).toLower();
 }
 
 // The text without its written accents; the tilde of ñ and the dieresis of ü stay.
@@ -229,6 +229,9 @@ QString hintText(const Hint &hint)
 Hint verbFormHint(const QString &typed, const QString &expected, const QString &infinitive,
                   VerbPerson person, bool personShown)
 {
+    // A text far longer than the form is no near miss.
+    if (trimBlanks(typed).size() > 2 * expected.size() + 20)
+        return {};
     const QString answer = folded(typed), right = folded(expected);
     if (answer.isEmpty() || answer == right)
         return {};
@@ -262,7 +265,6 @@ Hint verbFormHint(const QString &typed, const QString &expected, const QString &
 Hint sentenceHint(const QString &typed, const QStringList &accepted,
                   const std::optional<SentenceVerb> &verb)
 {
-    const QString answer = folded(typed);
     QStringList forms;
     qsizetype longest = 0;
     for (const QString &form : accepted) {
@@ -272,7 +274,10 @@ Hint sentenceHint(const QString &typed, const QStringList &accepted,
         longest = std::max(longest, forms.back().size());
     }
     // A paste far longer than any sentence is no near miss.
-    if (answer.isEmpty() || forms.isEmpty() || answer.size() > 2 * longest + 20)
+    if (forms.isEmpty() || trimBlanks(typed).size() > 2 * longest + 20)
+        return {};
+    const QString answer = folded(typed);
+    if (answer.isEmpty())
         return {};
     for (const QString &form : forms) {
         if (answer == form)
