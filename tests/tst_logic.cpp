@@ -3,6 +3,7 @@
 // for every task of every scene, the judgement of the learner's sentence and the passes.
 #include "common/accentkeys.h"
 #include "common/layout.h"
+#include "common/verbhint.h"
 #include "drills/drilldescriptions.h"
 #include "drills/drillengine.h"
 #include "picture/pictureengine.h"
@@ -475,6 +476,144 @@ private slots:
                 QVERIFY(engine.isAvailable(k));
             QVERIFY(engine.startTask());
             QCOMPARE(engine.scenesShown(), 1);
+        }
+    }
+
+    // Every key of the banks and the scenes is rebuilt by the conjugation: they check each other.
+    void conjugationRebuildsEveryKey()
+    {
+        qsizetype items = 0, rebuilt = 0;
+        for (const zeb::DrillDescription *d : drills) {
+            for (const zeb::DrillRow &row : d->bank()) {
+                const auto person =
+                    zeb::personOfPreterite(text(row.verbForm), text(row.infinitive));
+                const auto hinted = zeb::personOfHint(text(row.personHint));
+                ++items;
+                rebuilt += person && (!hinted || hinted == person);
+                QVERIFY2(person, qPrintable(text(row.verbForm)));
+            }
+        }
+        QCOMPARE(rebuilt, items);
+        for (const zeb::SceneRow &row : zeb::sceneRows()) {
+            const QStringList forms = zeb::conjugate(text(row.infinitive), zeb::Tense::Preterite);
+            QCOMPARE(forms.mid(row.plural ? 3 : 0, 3),
+                     QStringList(
+                         {text(row.firstPerson), text(row.secondPerson), text(row.thirdPerson)}));
+        }
+    }
+
+    void conjugationRules_data()
+    {
+        QTest::addColumn<QString>("infinitive");
+        QTest::addColumn<zeb::Tense>("tense");
+        QTest::addColumn<zeb::VerbPerson>("person");
+        QTest::addColumn<QString>("form");
+        using T = zeb::Tense;
+        using P = zeb::VerbPerson;
+        const auto row = [](const char *rule, const char16_t *inf, T t, P p, const char16_t *f) {
+            QTest::addRow("%s", rule) << text(inf) << t << p << text(f);
+        };
+        row("c before e", u"sacar", T::Preterite, P::Yo, u"saqué");
+        row("gu before e", u"averiguar", T::Preterite, P::Yo, u"averigüé");
+        row("i between vowels", u"creer", T::Preterite, P::Ellos, u"creyeron");
+        row("compound strong stem", u"mantener", T::Preterite, P::Yo, u"mantuve");
+        row("one syllable, no accent", u"ver", T::Preterite, P::El, u"vio");
+        row("stressed i of reír", u"sonreír", T::Present, P::Yo, u"sonrío");
+        row("zc before o", u"conocer", T::Present, P::Yo, u"conozco");
+        row("silent u before o", u"seguir", T::Present, P::Yo, u"sigo");
+        row("o to ue", u"contar", T::Present, P::Ellos, u"cuentan");
+        row("e to i, pronominal", u"vestirse", T::Present, P::Tu, u"te vistes");
+        row("stressed u", u"reunirse", T::Present, P::El, u"se reúne");
+        row("y before a vowel", u"huir", T::Present, P::El, u"huye");
+        row("ser", u"ser", T::Imperfect, P::Nosotros, u"éramos");
+    }
+    void conjugationRules()
+    {
+        QFETCH(QString, infinitive);
+        QFETCH(zeb::Tense, tense);
+        QFETCH(zeb::VerbPerson, person);
+        QTEST(zeb::conjugate(infinitive, tense, person), "form");
+    }
+
+    // Each mistake gets its hint; what is no mistake of grammar gets none.
+    void verbHints_data()
+    {
+        QTest::addColumn<QString>("infinitive");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<zeb::VerbPerson>("person");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<zeb::HintKind>("kind");
+        using K = zeb::HintKind;
+        const auto row = [](const char *name, const char16_t *inf, const char16_t *form,
+                            zeb::VerbPerson p, const char16_t *typed, K kind) {
+            QTest::addRow("%s", name) << text(inf) << text(form) << p << text(typed) << kind;
+        };
+        using P = zeb::VerbPerson;
+        row("no accent, capital", u"cantar", u"cantó", P::El, u"Canto", K::Accents);
+        row("accent on the wrong vowel", u"vender", u"vendió", P::El, u"véndio", K::Accents);
+        row("c before e", u"sacar", u"saqué", P::Yo, u"sacé", K::SpellingCQu);
+        row("g before e", u"pegar", u"pegué", P::Yo, u"pegé", K::SpellingGGu);
+        row("z before e", u"cruzar", u"crucé", P::Yo, u"cruzé", K::SpellingZC);
+        row("gu before e", u"averiguar", u"averigüé", P::Yo, u"averigué", K::SpellingGuGue);
+        row("i between vowels", u"creer", u"creyeron", P::Ellos, u"creieron", K::SpellingIY);
+        row("no pronoun", u"sentarse", u"me senté", P::Yo, u"senté", K::MissingPronoun);
+        row("pronoun of tú", u"sentarse", u"me senté", P::Yo, u"te senté", K::WrongPronoun);
+        row("pronoun too many", u"cantar", u"cantó", P::El, u"se cantó", K::WrongPronoun);
+        row("infinitive", u"sentarse", u"me senté", P::Yo, u"sentarse", K::Infinitive);
+        row("present", u"pensar", u"pensé", P::Yo, u"pienso", K::Present);
+        row("imperfect", u"vivir", u"vivimos", P::Nosotros, u"vivíamos", K::Imperfect);
+        row("another person", u"vivir", u"vivió", P::El, u"viviste", K::OtherPerson);
+        row("a present that is a preterite", u"cantar", u"canté", P::Yo, u"cantamos",
+            K::OtherPerson);
+        row("irregular", u"mantener", u"mantuvo", P::El, u"mantenió", K::Irregular);
+        row("e to i", u"competir", u"compitió", P::El, u"competió", K::StemEToI);
+        row("o to u", u"dormirse", u"se durmió", P::El, u"se dormió", K::StemOToU);
+        row("another verb", u"cantar", u"cantó", P::El, u"bailó", K::None);
+        row("random text", u"cantar", u"cantó", P::El, u"xq 3", K::None);
+        row("the right form", u"cantar", u"cantó", P::El, u" cantó ", K::None);
+        row("capitals only", u"cantar", u"cantó", P::El, u"CANTÓ", K::None);
+        row("empty", u"cantar", u"cantó", P::El, u"", K::None);
+    }
+    void verbHints()
+    {
+        QFETCH(QString, infinitive);
+        QFETCH(QString, expected);
+        QFETCH(zeb::VerbPerson, person);
+        QFETCH(QString, typed);
+        QFETCH(zeb::HintKind, kind);
+        for (const bool shown : {false, true}) {
+            const zeb::Hint hint = zeb::verbFormHint(typed, expected, infinitive, person, shown);
+            QCOMPARE(hint.kind, kind);
+            QCOMPARE(hint.person.has_value(), shown && kind == zeb::HintKind::OtherPerson);
+            QCOMPARE(zeb::hintText(hint).isEmpty(), kind == zeb::HintKind::None);
+        }
+    }
+
+    // Near misses of every scene's statement and question get the hint of their one mistake.
+    void sentenceHints()
+    {
+        using K = zeb::HintKind;
+        for (int k = 0; k < zeb::SceneCount; ++k) {
+            const zeb::SceneRow &row = zeb::sceneRows()[k];
+            PictureEngine said = taskOn(k, Activity::Statement, QuestionType::None, Person::Third);
+            const QString right = said.solution().Text1, verb = text(row.thirdPerson);
+            QStringList words = right.split(u' ');
+            words.swapItemsAt(1, 2);
+            QString plain = right.normalized(QString::NormalizationForm_D).remove(QChar(0x0301));
+            plain = plain.normalized(QString::NormalizationForm_C);
+            const QList<std::pair<QString, K>> typed = {
+                {right, K::None},
+                {u"Xq 3."_s, K::None},
+                {words.join(u' '), K::WordOrder},
+                {right.chopped(1) + u'?', K::QuestionMarks},
+                {QString(right).replace(verb, text(row.firstPerson)), K::OtherPerson},
+                {QString(right).replace(verb, text(row.infinitive)), K::Infinitive},
+                {plain, plain == right ? K::None : K::Accents}};
+            for (const auto &[answer, kind] : typed)
+                QVERIFY2(PictureEngine(said).check(answer).hint.kind == kind, qPrintable(answer));
+            PictureEngine asked =
+                taskOn(k, Activity::Question, QuestionType::General, Person::Third);
+            QCOMPARE(asked.check(asked.solution().Text1.mid(1)).hint.kind, K::QuestionMarks);
         }
     }
 

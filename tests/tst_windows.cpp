@@ -1,6 +1,7 @@
 // The windows offscreen: each control reaches its engine, and the window shows what it decided.
 #include "common/accentkeys.h"
 #include "common/platform.h"
+#include "common/verbhint.h"
 #include "drills/drilldescriptions.h"
 #include "drills/drillengine.h"
 #include "picture/picturecontrols.h"
@@ -134,12 +135,16 @@ private slots:
         typeAnswer(drill, u"X"_s + form);
         const QStringList wrong = catcher.take();
         QVERIFY(wrong.size() == 1 && wrong[0].startsWith(warning + d.messageTitle() + u'|'));
+        QVERIFY(!wrong[0].contains(u'\n')); // no mistake of grammar: no hint
         auto *box = control<QLineEdit>(drill, u"Text2"_s);
         QVERIFY(box->text() == u'X' + form && box->cursorPosition() == box->text().size());
+        const QString infinitive = text(drill, "Label9");
+        typeAnswer(drill, infinitive.front().toUpper() + infinitive.mid(1));
+        QVERIFY(catcher.take().value(0).endsWith(u'\n' + zeb::hintText(zeb::HintKind::Infinitive)));
         // The gap opens the sentence: a lower-case answer is made right, with a warning.
         typeAnswer(drill, form.front().toLower() + form.mid(1));
         QCOMPARE(catcher.take().size(), 1);
-        QCOMPARE(zeb::beepCount(), beeps + 2);
+        QCOMPARE(zeb::beepCount(), beeps + 3);
         auto *running = control<QPlainTextEdit>(drill, u"Text5"_s);
         QVERIFY(running->toPlainText().contains(form) && running->toPlainText().endsWith(u' '));
         QVERIFY(box->text().isEmpty() && text(drill, "Label9") != QString());

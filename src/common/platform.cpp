@@ -26,12 +26,14 @@ double logicalDpi()
 
 } // namespace
 
-void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon)
+void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon,
+                 const QString &informative)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(informative);
     switch (icon) {
     case MessageIcon::Exclamation:
         box.setIcon(QMessageBox::Warning);

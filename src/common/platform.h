@@ -12,8 +12,10 @@ namespace zeb {
 
 enum class MessageIcon { Exclamation, Information, Critical };
 
-// A modal message box with one OK button; returns when the learner has closed it.
-void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon);
+// A modal message box with one OK button; returns when the learner has closed it. A non-empty
+// `informative` text is the box's second line.
+void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon,
+                 const QString &informative = {});
 // How many message boxes are open, one inside the other; and what runs when the last one closes.
 int openMessageCount();
 void whenLastMessageCloses(std::function<void()> action);

@@ -129,4 +129,16 @@ DrillVerdict DrillEngine::check(const QString &answer)
     return DrillVerdict::PassEnded;
 }
 
+Hint DrillEngine::hint(const QString &answer) const
+{
+    const DrillRow *row = current();
+    if (!row)
+        return {};
+    // An item without a person hint has the person of its sentence's subject.
+    const QString form = text(row->verbForm), infinitive = text(row->infinitive);
+    const auto shown = personOfHint(text(row->personHint));
+    const auto person = shown ? shown : personOfPreterite(form, infinitive);
+    return person ? verbFormHint(answer, form, infinitive, *person, shown.has_value()) : Hint();
+}
+
 } // namespace zeb

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../common/answertext.h"
+#include "../common/verbhint.h"
 #include "drillbank.h"
 
 #include <QList>
@@ -46,6 +47,8 @@ public:
     // Judges the answer in the gap. A right one takes the item out of the pool and draws the
     // next, or ends the pass after its last answer (the pool is full again).
     DrillVerdict check(const QString &answer);
+    // Why `answer` is wrong for the item on display, as far as the grammar of its verb tells.
+    Hint hint(const QString &answer) const;
     // The item last answered rightly, completed, as the running text adds it: its start, form and
     // end joined by single blanks, none right after "¿" or "¡" nor before a closing mark, and
     // one blank after it.

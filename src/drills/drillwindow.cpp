@@ -198,7 +198,7 @@ void DrillWindow::ReportWrongAnswer()
 {
     beep();
     showMessage(this, u"No es correcto. Vuelva a probarlo."_s, m_drill.messageTitle(),
-                MessageIcon::Exclamation);
+                MessageIcon::Exclamation, hintText(m_engine.hint(Text2->text())));
 }
 
 void DrillWindow::endPass()

@@ -38,6 +38,7 @@ struct PictureCheck
 {
     QString answer; // the learner's text after tidying (and the capital step)
     Verdict verdict;
+    Hint hint = {}; // why a wrong answer is wrong, where the sentence tells
 };
 
 // `asking`: the learner asks the question (activity Pregunte), so the accepted texts carry "¿".

@@ -12,6 +12,7 @@ constexpr DesignFont sans825{Face::Sans, 8.25}, sans975{Face::Sans, 9.75}, sans1
     large{Face::Times, 14.25};
 constexpr Qt::Alignment centred = Qt::AlignCenter;
 constexpr Qt::Alignment none = {};
+constexpr Qt::Alignment bottom = Qt::AlignLeft | Qt::AlignBottom;
 
 // In tab order; where controls overlap, the later one lies above.
 // clang-format off
@@ -50,7 +51,7 @@ constexpr ControlRow controls[] = {
     {"Command1",   K::Button,        "&Solución",                  {8520, 4800, 1095, 495},  sans975, none,    L::SolutionButton, true},
     {"Label3",     K::Label,         "",                           {240, 5880, 7935, 375},   large,   none,    L::Plain, true},
     {"Label10",    K::Label,         "",                           {120, 6240, 8055, 375},   large,   none,    L::Plain, true},
-    {"Label4",     K::Label,         "",                           {480, 6600, 6855, 375},   times12, none,    L::ErrorLine, true},
+    {"Label4",     K::Label,         "",                           {480, 6225, 6855, 750},   times12, bottom,  L::ErrorLine, true}, // a hint, second line
     {"Label5",     K::Label,         "",                           {0, 6600, 495, 375},      sans825}, // shows nothing
     {"Command2",   K::Button,        "&1",                         {6840, 0, 495, 495},      sans135},
     {"Command3",   K::Button,        "&2",                         {7320, 0, 495, 495},      sans135},

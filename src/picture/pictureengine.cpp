@@ -191,6 +191,11 @@ PictureCheck PictureEngine::check(const QString &typed)
         return {typed, Verdict::Nothing};
     PictureCheck result =
         checkPictureAnswer(typed, m_texts, m_taskCode, m_choice.activity == Activity::Question);
+    if (result.verdict == Verdict::Wrong) {
+        const ShownForms accepted = solution();
+        result.hint = sentenceHint(result.answer, {accepted.Text1, accepted.Text4, accepted.Text5},
+                                   taskVerb(m_scene, m_taskCode));
+    }
     if (result.verdict != Verdict::Right)
         return result;
     if (m_scenesShown >= range().size() || !drawScene()) {

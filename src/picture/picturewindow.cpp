@@ -132,7 +132,7 @@ void PictureWindow::Command7_Click()
         beep();
         break;
     case Verdict::Wrong:
-        ReportWrongPictureAnswer();
+        ReportWrongPictureAnswer(check.hint);
         break;
     case Verdict::Right: // the next scene's task
         showTask();
@@ -146,11 +146,13 @@ void PictureWindow::Command7_Click()
     }
 }
 
-void PictureWindow::ReportWrongPictureAnswer()
+void PictureWindow::ReportWrongPictureAnswer(const Hint &hint)
 {
     beep();
     Label4->show();
-    Label4->setText(pictureTexts().wrongAnswer);
+    // The hint, where there is one, is the error line's second line.
+    const QString why = hintText(hint);
+    Label4->setText(pictureTexts().wrongAnswer + (why.isEmpty() ? QString() : u'\n' + why));
     say(Label4, Label4->text());
     Text2->setFocus();
     Text2->setCursorPosition(int(Text2->text().size()));
@@ -170,6 +172,7 @@ void PictureWindow::Command1_Click()
     if (!m_engine.taskOpen()) // only a task on screen has a solution
         return;
     Label3->show();
+    Label4->setText(pictureTexts().wrongAnswer); // the solution needs no hint, nor its room
     if (m_engine.choice().activity == Activity::Answer)
         Label10->show();
     FillSolutionLabels();

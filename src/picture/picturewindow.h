@@ -49,7 +49,7 @@ private:
     void ResetPictureExercise();
     void showTask();
     void showScene();
-    void ReportWrongPictureAnswer();
+    void ReportWrongPictureAnswer(const Hint &hint = {});
     void FillSolutionLabels();
 
     PictureEngine m_engine;

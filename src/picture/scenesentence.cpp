@@ -163,4 +163,20 @@ SceneTexts BuildSceneSentence(int scene, int taskCode, SceneTexts out)
     return out;
 }
 
+std::optional<SentenceVerb> taskVerb(int scene, int taskCode)
+{
+    if (scene < 0 || scene >= SceneCount || taskCode < FirstTaskCode || taskCode > LastTaskCode)
+        return std::nullopt;
+    // The grammatical person of each code's verb (0, 1, 2: first, second, third).
+    static constexpr int persons[] = {2, 0, 1, 2, 1, 2, 0, 2, 1, 2, 0, 2, 2, 2, 2, 1, 0, 2};
+    const int grammatical = persons[taskCode - 1];
+    const SceneRow &row = sceneRows()[scene];
+    const VerbPerson person = VerbPerson(grammatical + (isPluralScene(scene) ? 3 : 0));
+    if (taskCode == 4 || taskCode == 5 || taskCode == 13)
+        return SentenceVerb{conjugate(u"hacer"_s, Tense::Preterite, person), u"hacer"_s, person};
+    const char16_t *forms[] = {row.firstPerson, row.secondPerson, row.thirdPerson};
+    return SentenceVerb{QString::fromUtf16(forms[grammatical]), QString::fromUtf16(row.infinitive),
+                        person};
+}
+
 } // namespace zeb

@@ -2,6 +2,7 @@
 // and the other forms that are accepted, assembled from the scene's row by fixed patterns.
 #pragma once
 
+#include "../common/verbhint.h"
 #include "datos1.h"
 
 #include <QString>
@@ -29,5 +30,9 @@ bool isPluralScene(int scene);
 // 1..18 builds nothing but the polite pronoun; a scene outside 0..21 leaves the alternatives
 // emptied and the model text as it was.
 SceneTexts BuildSceneSentence(int scene, int taskCode, SceneTexts texts = {});
+
+// The verb in the texts of `taskCode` for `scene`: the scene's own, or hacer in the questions
+// "¿Qué hizo...?"; nothing outside the scenes and the codes.
+std::optional<SentenceVerb> taskVerb(int scene, int taskCode);
 
 } // namespace zeb

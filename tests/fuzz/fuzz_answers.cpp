@@ -1,5 +1,6 @@
 // The answer checks under fuzzing; the first byte chooses: a drill pass answered with fuzzed texts
-// and expected forms, the picture check of any scene and task code, or the sentence builder.
+// and expected forms, the picture check of any scene and task code, the sentence builder, or the
+// hints for a wrong verb form or sentence.
 #include "drills/drillengine.h"
 #include "picture/picturecheck.h"
 #include "picture/taskcodes.h"
@@ -36,7 +37,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const auto require = [](bool holds) { holds ? void() : __builtin_trap(); }; // else a crash
     Input in{data, size};
-    const int what = in.byte() % 3;
+    const int what = in.byte() % 4;
+    if (what == 3) { // any text may get a hint, the right one never, and a hint has its words
+        const auto bank = std::array{bank1701(), bank1705(), bank1707(), bank1710()}[in.byte() % 4];
+        const DrillRow &row = bank[in.byte() % bank.size()];
+        const QString form = QString::fromUtf16(row.verbForm);
+        const auto person = VerbPerson(in.byte() % VerbPersonCount);
+        const QString infinitive = in.byte() & 1 ? QString::fromUtf16(row.infinitive) : in.text(9);
+        const Hint hint = verbFormHint(in.text(in.byte()), form, infinitive, person, true);
+        require(hintText(hint).isEmpty() == (hint.kind == HintKind::None));
+        require(verbFormHint(form, form, infinitive, person).kind == HintKind::None);
+        const int scene = in.byte() % SceneCount, code = 1 + in.byte() % LastTaskCode;
+        const ShownForms shown = shownForms(BuildSceneSentence(scene, code), isQuestionTask(code));
+        const QStringList accepted{shown.Text1, shown.Text4, shown.Text5};
+        require(sentenceHint(shown.Text1, accepted, taskVerb(scene, code)).kind == HintKind::None);
+        sentenceHint(in.text(in.size), accepted, taskVerb(scene, code));
+        return 0;
+    }
     if (what == 0) { // rounds of a pass; the expected form, blanks before it, is never wrong
         const auto bank = std::array{bank1701(), bank1705(), bank1707(), bank1710()}[in.byte() % 4];
         DrillEngine engine(bank, 1 + in.byte() % int(bank.size()));

@@ -22,8 +22,9 @@ template <typename Control = QWidget> Control *control(QWidget *window, const QS
     return window ? window->findChild<Control *>(name) : nullptr;
 }
 
-// Records each modal box the program opens as "icon|title|text" ("|odd box" unless its one
-// button is OK) and closes it; `whileOpen` runs once while the next box is still open.
+// Records each modal box the program opens as "icon|title|text" (its second line after a line
+// break; "|odd box" unless its one button is OK) and closes it; `whileOpen` runs once while the
+// next box is still open.
 class MessageCatcher : public QObject
 {
 public:
@@ -36,8 +37,10 @@ public:
             if (!box->property("caught").toBool()) {
                 box->setProperty("caught", true);
                 const bool plain = box->buttons().size() == 1 && box->button(QMessageBox::Ok);
+                const QString second = box->informativeText();
                 messages << QString::number(box->icon()) + u'|' + box->windowTitle() + u'|' +
-                                box->text() + (plain ? QString() : QStringLiteral("|odd box"));
+                                box->text() + (second.isEmpty() ? QString() : u'\n' + second) +
+                                (plain ? QString() : QStringLiteral("|odd box"));
                 if (whileOpen) // the box stays open for it, and is closed by a later round
                     return QTimer::singleShot(0, this, std::exchange(whileOpen, {}));
             }

@@ -1,7 +1,8 @@
 // Speed and memory figures of the program, printed, never asserted:
 //   zeb_benchmark startup   time from process start until the menu is on screen
 //   zeb_benchmark memory W  peak memory with the menu and then window W (zeb1705, sobre...) open
-//   zeb_benchmark           windows opening, answer checks, scene pictures, about window, memory
+//   zeb_benchmark           windows opening, answer checks and hints, scene pictures, about
+//                           window, memory
 // Run with QT_QPA_PLATFORM=offscreen (or on a desktop).
 #include "common/exercises.h"
 #include "common/forms.h"
@@ -185,6 +186,20 @@ void drillWindows()
                     static_cast<long long>(answer.size()), timer.nsecsElapsed() / 1e6 / rounds,
                     correct ? "right" : "wrong");
     }
+
+    // The hint for a wrong answer: every form of three tenses is built and compared.
+    for (const QString &answer : {u"pedió"_s, u"xyz"_s, QString(100000, u'x')}) {
+        QElapsedTimer timer;
+        timer.start();
+        const int rounds = 1000;
+        int hints = 0;
+        for (int i = 0; i < rounds; ++i)
+            hints += zeb::verbFormHint(answer, u"pidió"_s, u"pedir"_s, zeb::VerbPerson::El).kind !=
+                     zeb::HintKind::None;
+        std::printf("hint for a wrong %lld-character drill answer: %.4f ms (%s)\n",
+                    static_cast<long long>(answer.size()), timer.nsecsElapsed() / 1e6 / rounds,
+                    hints ? "a hint" : "none");
+    }
 }
 
 double msSince(const QElapsedTimer &timer)
@@ -265,6 +280,21 @@ void pictureWindow()
     }
     std::printf("all 18 task codes for all 22 scenes: %.3f ms (%lld characters)\n",
                 msSince(timer) / rounds, static_cast<long long>(characters / rounds));
+
+    // The hint for a wrong sentence: scene 0's statement with the verb in the first person.
+    const zeb::SceneTexts texts = zeb::BuildSceneSentence(0, 1);
+    const QStringList accepted{zeb::shownText(texts.ExpectedText),
+                               zeb::shownText(texts.ExpectedTextShort)};
+    QString typed = accepted.front();
+    typed.replace(QString::fromUtf16(zeb::sceneRows()[0].thirdPerson),
+                  QString::fromUtf16(zeb::sceneRows()[0].firstPerson));
+    timer.restart();
+    int hints = 0;
+    for (int round = 0; round < rounds; ++round)
+        hints +=
+            zeb::sentenceHint(typed, accepted, zeb::taskVerb(0, 1)).kind != zeb::HintKind::None;
+    std::printf("hint for a wrong sentence: %.4f ms (%s)\n", msSince(timer) / rounds,
+                hints ? "a hint" : "none");
 }
 
 // Each scene drawn into the picture box's size at scale 1 and 2: the slowest scene's median.
