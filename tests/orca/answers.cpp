@@ -52,6 +52,7 @@ int main(int argc, char *argv[])
     for (const DrillRow &row : d.bank())
         items.append(QJsonObject{{u"start"_s, QString::fromUtf16(row.start)},
                                  {u"end"_s, QString::fromUtf16(row.end)},
+                                 {u"infinitive"_s, QString::fromUtf16(row.infinitive)},
                                  {u"form"_s, QString::fromUtf16(row.verbForm)}});
     drill[u"items"_s] = items;
     drill[u"pass"_s] = d.passLength;

@@ -81,6 +81,12 @@ def says_once(heard, text):
     return sum(line.count(text) for line in heard) == 1
 
 
+def alert(heard):
+    """The text of the alert that Orca reads after its title."""
+    start = next((i for i, line in enumerate(heard) if line.startswith("alert")), len(heard))
+    return heard[start + 1] if start + 1 < len(heard) else ""
+
+
 def play_drill(orca, keys, drill):
     items = drill["items"]
 
@@ -99,6 +105,13 @@ def play_drill(orca, keys, drill):
     key("Return")
     heard = orca.heard()
     check(any(line.startswith("alert") for line in heard), "a wrong answer is an alert", heard)
+    key("Return")
+    orca.heard()
+    type_text(item["infinitive"])  # a mistake that the program explains
+    key("Return")
+    hinted = orca.heard()
+    check(alert(hinted).startswith(alert(heard)) and alert(hinted) != alert(heard),
+          "the hint is read with the verdict", hinted)
     key("Return")
     orca.heard()
     key("alt+" + keys["Command4"])
