@@ -187,8 +187,10 @@ void placeControls(QWidget *client, std::span<const ControlRow> rows, double sca
         control->setFont(designFont(row.font, scale));
         if (row.accessible)
             control->setAccessibleName(QString::fromUtf8(row.accessible));
-        else if (qobject_cast<QAbstractButton *>(control))
-            control->setAccessibleName(spokenCaption(QString::fromUtf8(row.caption)));
+        else if (const QString caption = QString::fromUtf8(row.caption);
+                 qobject_cast<QAbstractButton *>(control) &&
+                 spokenCaption(caption) != QString(caption).remove(u'&'))
+            control->setAccessibleName(spokenCaption(caption)); // else its caption, as it changes
         align(control, row.align);
         applyLook(control, row.look);
         if (row.hidden)
