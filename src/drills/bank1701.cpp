@@ -29,7 +29,7 @@ static const DrillRow rows1701[] = {
     {u"",                           u"Comencé",         u"a estudiar español el año pasado.",        u"comenzar",   u"1"},    // 20
     {u"¿Por qué",                   u"faltasteis",      u"a clase ayer?",                            u"faltar",     u"2 2"},  // 21
     {u"Los novios",                 u"bailaron",        u"un vals en el banquete de anoche.",        u"bailar",     u""},     // 22
-    {u"",                           u"Cogí",            u"un taxi porque perdí el autobús.",         u"coger",      u"1"},    // 23
+    {u"",                           u"Cogí",            u"un taxi ayer porque llovía mucho.",        u"coger",      u"1"},    // 23
     {u"Anteayer mi abuela",         u"comió",           u"con nosotros.",                            u"comer",      u""},     // 24
     {u"La reunión de ayer",         u"terminó",         u"a las siete y media.",                     u"terminar",   u""},     // 25
     {u"",                           u"Abrimos",         u"nuestro restaurante en 2005.",             u"abrir",      u"1 1"},  // 26

@@ -17,7 +17,7 @@ static const DrillRow rows1705[] = {
     {u"Ayer el camarero nos",     u"sirvió",          u"el café en la terraza.",                    u"servir",      u""},     // 8
     {u"¿Qué cerveza",             u"servisteis",      u"a los invitados?",                          u"servir",      u"2 2"},  // 9 given
     {u"Anteayer el carpintero",   u"midió",           u"la puerta de la cocina.",                   u"medir",       u""},     // 10
-    {u"",                         u"Me herí",         u"ayer en la mano con un cuchillo.",          u"herirse",     u"1"},    // 11
+    {u"",                         u"Me herí",         u"ayer en la mano mientras cocinaba.",        u"herirse",     u"1"},    // 11
     {u"La semana pasada el sol",  u"derritió",        u"la nieve del jardín.",                      u"derretir",    u""},     // 12
     {u"",                         u"Herví",           u"la leche anoche antes de acostarme.",       u"hervir",      u"1"},    // 13
     {u"",                         u"Medimos",         u"el salón ayer, antes de comprar el sofá.",  u"medir",       u"1 1"},  // 14
@@ -28,7 +28,7 @@ static const DrillRow rows1705[] = {
     {u"Miguel de Cervantes",      u"murió",           u"en Madrid en 1616.",                        u"morir",       u""},     // 19
     {u"En la fiesta de anoche",   u"me divertí",      u"muchísimo.",                                u"divertirse",  u"1"},    // 20
     {u"Ayer los niños",           u"se divirtieron",  u"mucho con el payaso.",                      u"divertirse",  u""},     // 21
-    {u"Los novios",               u"sonrieron",       u"cuando les hicimos la foto.",               u"sonreír",     u""},     // 22
+    {u"Los novios",               u"sonrieron",       u"solo una vez en toda la boda.",             u"sonreír",     u""},     // 22
     {u"¿Quién te",                u"advirtió",        u"del peligro anoche?",                       u"advertir",    u""},     // 23
     {u"Ya te lo",                 u"advertí",         u"la semana pasada.",                         u"advertir",    u"1"},    // 24
     {u"Mis abuelos",              u"murieron",        u"hace diez años.",                           u"morir",       u""},     // 25

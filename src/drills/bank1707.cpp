@@ -15,12 +15,12 @@ static const DrillRow rows1707[] = {
     {u"¿Quién",                  u"puso",        u"la mesa?",                               u"poner",       u""},     // 6 given
     {u"¿Qué",                    u"hicisteis",   u"el fin de semana pasado?",               u"hacer",       u"2 2"},  // 7
     {u"Anteayer los invitados",  u"se fueron",   u"a medianoche.",                          u"irse",        u""},     // 8
-    {u"¿Quién",                  u"condujo",     u"anoche a la vuelta?",                    u"conducir",    u""},     // 9
-    {u"Mis padres",              u"estuvieron",  u"una semana en Roma hace dos años.",      u"estar",       u""},     // 10
+    {u"¿Quién",                  u"condujo",     u"a la vuelta anoche?",                    u"conducir",    u""},     // 9
+    {u"Ayer mis padres",         u"estuvieron",  u"dos horas en un atasco.",                u"estar",       u""},     // 10
     {u"Ayer le",                 u"di",          u"las llaves al portero.",                 u"dar",         u"1"},    // 11
     {u"Marta",                   u"se puso",     u"muy nerviosa en el examen de ayer.",     u"ponerse",     u""},     // 12
     {u"¿Cómo",                   u"fue",         u"el concierto de anoche?",                u"ser",         u""},     // 13
-    {u"Anoche no",               u"pude",        u"dormir por el calor.",                   u"poder",       u"1"},    // 14
+    {u"Por el calor, anoche no",  u"pude",        u"dormir hasta las cuatro.",               u"poder",       u"1"},    // 14
     {u"Mis primos",              u"vinieron",    u"a cenar el sábado pasado.",              u"venir",       u""},     // 15
     {u"El año pasado Pedro",     u"hizo",        u"un curso de cocina.",                    u"hacer",       u""},     // 16
     {u"Ayer",                    u"supe",        u"la noticia por la radio.",               u"saber",       u"1"},    // 17
@@ -35,7 +35,7 @@ static const DrillRow rows1707[] = {
     {u"Anoche",                  u"se produjo",  u"un incendio en el centro.",              u"producirse",  u""},     // 26
     {u"¿Por qué no",             u"quisiste",    u"venir a la fiesta de anoche?",           u"querer",      u"2"},    // 27
     {u"¿Al final",               u"pudiste",     u"hablar ayer con el director?",           u"poder",       u"2"},    // 28
-    {u"Anoche",                  u"quise",       u"llamarte, pero no encontré tu número.",  u"querer",      u"1"},    // 29
+    {u"Anoche",                  u"quise",       u"llamarte tres veces, pero no contestaste.", u"querer",      u"1"},    // 29
     {u"Ayer por suerte",         u"pude",        u"aparcar delante de casa.",               u"poder",       u"1"},    // 30
     {u"Los Reyes nos",           u"trajeron",    u"muchos regalos el año pasado.",          u"traer",       u""},     // 31
 };

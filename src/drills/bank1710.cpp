@@ -12,7 +12,7 @@ static const DrillRow rows1710[] = {
     {u"A mi madre le",               u"gustó",          u"mucho la película de ayer.",            u"gustar",     u""},     // 2
     {u"Anoche",                      u"salí",           u"a cenar con unos compañeros.",          u"salir",      u"1"},    // 3
     {u"",                            u"Me dirigí",      u"a la oficina.",                         u"dirigirse",  u"1"},    // 4 given
-    {u"Ayer mis amigos",             u"prefirieron",    u"ir a la playa.",                        u"preferir",   u""},     // 5
+    {u"Ayer mis amigos",             u"prefirieron",    u"la playa a la piscina.",                u"preferir",   u""},     // 5
     {u"Cuando vieron mi sombrero,",  u"se rieron",      u"a carcajadas.",                         u"reírse",     u"3 3"},  // 6
     {u"En el accidente de ayer",     u"murieron",       u"tres personas.",                        u"morir",      u""},     // 7
     {u"La semana pasada",            u"tuve",           u"una pesadilla horrible.",               u"tener",      u"1"},    // 8
@@ -39,7 +39,7 @@ static const DrillRow rows1710[] = {
     {u"Mi vecina",                   u"se cayó",        u"por la escalera el martes pasado.",     u"caerse",     u""},     // 29
     {u"El jarrón",                   u"se rompió",      u"en la mudanza del año pasado.",         u"romperse",   u""},     // 30
     {u"Nadie",                       u"oyó",            u"el timbre cuando llegó el cartero.",    u"oír",        u""},     // 31
-    {u"Anoche mi sobrina no",        u"quiso",          u"probar el pescado.",                    u"querer",     u""},     // 32
+    {u"Anoche mi sobrina no",        u"quiso",          u"probar el pescado aunque insistimos.",  u"querer",     u""},     // 32
     {u"Los vecinos",                 u"huyeron",        u"del edificio cuando empezó el fuego.",  u"huir",       u""},     // 33
     {u"Ayer",                        u"estuvimos",      u"toda la tarde en la piscina.",          u"estar",      u"1 1"},  // 34
     {u"Los alumnos",                 u"se durmieron",   u"en la charla de ayer.",                 u"dormirse",   u""},     // 35
