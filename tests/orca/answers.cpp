@@ -1,6 +1,7 @@
 // What the blind learner's test needs to know to answer: every item of one drill, the picture
 // exercise's tasks scene by scene, and the access keys of the controls it uses, as JSON. Taken
 // from the program's own tables, so that the test copies none of them.
+#include "common/accentkeys.h"
 #include "common/forms.h"
 #include "drills/drilldescriptions.h"
 #include "picture/picturecontrols.h"
@@ -48,6 +49,9 @@ int main(int argc, char *argv[])
         if (button.target == Exercise::Picture2)
             keys[u"picture"_s] = accessKey(QString::fromUtf8(button.caption));
     }
+    QJsonObject accents; // typed as a learner with a plain English keyboard types them
+    for (const AccentKey &key : AccentKeyTable)
+        accents[QString(QChar(key.inserted))] = QString(QChar(key.typed));
     QJsonArray items;
     for (const DrillRow &row : d.bank())
         items.append(QJsonObject{{u"start"_s, QString::fromUtf16(row.start)},
@@ -83,7 +87,8 @@ int main(int argc, char *argv[])
         }
         tasks[activities[option.activity]] = scenes;
     }
-    const QJsonObject all{{u"keys"_s, keys}, {u"drill"_s, drill}, {u"tasks"_s, tasks}};
+    const QJsonObject all{
+        {u"keys"_s, keys}, {u"accents"_s, accents}, {u"drill"_s, drill}, {u"tasks"_s, tasks}};
     std::fputs(QJsonDocument(all).toJson(QJsonDocument::Compact).constData(), stdout);
     forms::discardAll();
     return 0;

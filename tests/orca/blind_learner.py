@@ -65,10 +65,14 @@ def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
 
 
+ACCENTS = {}  # the program's accent keys: Spanish letters typed on a plain English keyboard
+
+
 def type_text(text):
     print("type:", text, flush=True)
     subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
-    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+    typed = "".join(ACCENTS.get(c, c) for c in text)
+    subprocess.run(["xdotool", "type", "--delay", "40", typed], check=True)
 
 
 def check(condition, what, heard):
@@ -183,6 +187,7 @@ def visit_about(orca, keys):
 
 
 def session(zeb, answers):
+    ACCENTS.update(answers["accents"])
     folder = tempfile.mkdtemp(prefix="zeb-orca-")
     subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
