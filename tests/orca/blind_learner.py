@@ -1,13 +1,10 @@
 #!/usr/bin/env python3
-"""A blind learner's session with the real screen reader.
+"""A blind learner's session with the real screen reader, Orca over AT-SPI.
 
 The program runs on a private X display with its own D-Bus session and AT-SPI bus, under a window
-manager, with Orca reading it. Orca has no speech server here: every utterance is a line of its
-debug log, which this test reads after each key it sends through XTest (xdotool). The test plays a
-drill, one task of each activity of the picture exercise and the about window, and checks by rule
-what was heard. What it needs to answer comes from the program's own tables (`answers`).
-
-usage: blind_learner.py ZEB ANSWERS
+manager; Orca has no speech server, so every utterance is a line of its debug log. Keys go in
+through XTest (xdotool); after each, what Orca said is checked by rule. The answers come from the
+program's own tables (`answers`). usage: blind_learner.py ZEB ANSWERS
 """
 import json
 import os
@@ -55,24 +52,25 @@ class Orca:
         print("   heard:", said, flush=True)
         return said
 
+    def press(self, *keys):
+        print("key:", *keys, flush=True)
+        subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
+        return self.heard()
+
+    def answer(self, text):
+        """Types `text` over the answer box's text, as on a plain English keyboard, and Enter."""
+        print("type:", text, flush=True)
+        subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+        typed = "".join(ACCENTS.get(c, c) for c in text)
+        subprocess.run(["xdotool", "type", "--delay", "40", typed], check=True)
+        return self.press("Return")
+
     def stop(self):
         self.process.send_signal(signal.SIGINT)
         self.process.wait(timeout=10)
 
 
-def key(*keys):
-    print("key:", *keys, flush=True)
-    subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
-
-
-ACCENTS = {}  # the program's accent keys: Spanish letters typed on a plain English keyboard
-
-
-def type_text(text):
-    print("type:", text, flush=True)
-    subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
-    typed = "".join(ACCENTS.get(c, c) for c in text)
-    subprocess.run(["xdotool", "type", "--delay", "40", typed], check=True)
+ACCENTS = {}  # the program's accent keys: a Spanish letter and the key that types it
 
 
 def check(condition, what, heard):
@@ -98,35 +96,23 @@ def play_drill(orca, keys, drill):
         return next((i for i in items if "…" in line and i["end"] in line.split("…", 1)[1]
                      and (i["start"] or "") in line.split("…", 1)[0]), None)
 
-    key("alt+" + keys["drill"])
-    orca.heard()
-    key("alt+" + keys["Command1"])
-    heard = orca.heard()
+    orca.press("alt+" + keys["drill"])
+    heard = orca.press("alt+" + keys["Command1"])
     item = next(filter(None, map(item_in, heard)), None)
     check(item and f"1 de {drill['pass']}" in " ".join(heard),
           "a start reads the first item with its gap and the progress 1 of the pass", heard)
-    type_text("Zzz")
-    key("Return")
-    heard = orca.heard()
+    heard = orca.answer("Zzz")
     check(any(line.startswith("alert") for line in heard), "a wrong answer is an alert", heard)
-    key("Return")
-    orca.heard()
-    type_text(item["infinitive"])  # a mistake that the program explains
-    key("Return")
-    hinted = orca.heard()
+    orca.press("Return")
+    hinted = orca.answer(item["infinitive"])  # a mistake that the program explains
     check(alert(hinted).startswith(alert(heard)) and alert(hinted) != alert(heard),
           "the hint is read with the verdict", hinted)
-    key("Return")
-    orca.heard()
-    key("alt+" + keys["Command4"])
-    heard = orca.heard()
+    orca.press("Return")
+    heard = orca.press("alt+" + keys["Command4"])
     check(any(item["form"] in line for line in heard), "help names the expected form", heard)
-    key("Return")
-    orca.heard()
+    orca.press("Return")
     for n in range(2, 5):
-        type_text(item["form"])
-        key("Return")
-        heard = orca.heard()
+        heard = orca.answer(item["form"])
         said = " ".join(heard)
         sentence = " ".join(filter(None, [item["start"], item["form"], item["end"]]))
         item = next(filter(None, (item_in(line) for line in heard if sentence in line)), None)
@@ -138,52 +124,41 @@ def play_drill(orca, keys, drill):
 
 
 def play_picture(orca, keys, tasks):
-    key("alt+" + keys["picture"])
-    orca.heard()
+    orca.press("alt+" + keys["picture"])
     for activity in ("statement", "question", "answer"):
         scenes = tasks[activity]
 
         def scene_in(heard):
             return next((s for s in scenes if any(s["words"] in line for line in heard)), None)
 
-        key("alt+" + keys[activity])
-        heard = orca.heard()
+        heard = orca.press("alt+" + keys[activity])
         check(not any("not selected" in line for line in heard),
               f"the option of {activity} is read as selected", heard)
-        key("alt+" + keys["start"])
-        heard = orca.heard()
+        heard = orca.press("alt+" + keys["start"])
         scene = scene_in(heard)
         check(scene and f"1 de {len(scenes)}" in " ".join(heard)
               and all(says_once(heard, s) for s in (scene["words"], scene["question"]) if s),
               f"{activity}: the scene's key words, its question and the progress, once", heard)
-        type_text("Zzz.")
-        key("Return")
-        heard = orca.heard()
+        heard = orca.answer("Zzz.")
         check(any(line.startswith("notification") for line in heard) and not scene_in(heard),
               f"{activity}: a wrong answer is heard", heard)
-        type_text(scene["answer"])
-        key("Return")
-        heard = orca.heard()
+        heard = orca.answer(scene["answer"])
         following = scene_in(heard)
         check(following and following != scene and f"2 de {len(scenes)}" in " ".join(heard),
               f"{activity}: a right answer brings the next scene's words and progress", heard)
 
 
 def visit_about(orca, keys):
-    key("alt+" + keys["help"])
-    orca.heard()
-    key("Return")  # its first item opens the about window
-    orca.heard()
+    orca.press("alt+" + keys["help"])
+    orca.press("Return")  # its first item opens the about window
     names = []
     while len(names) < 6 and len(set(names)) == len(names):
-        key("Tab")
-        heard = orca.heard()
+        heard = orca.press("Tab")
         focus = next((line for line in heard if re.search(r"(image|button)\.?$", line)), "")
         names.append(re.sub(r"\s*(image|push button)\.?$", "", focus).strip())
         check(names[-1], "every control of the about window has a name", heard)
     check(len(set(names)) < len(names), "Tab goes round the about window's controls", names)
-    key("Escape")
-    orca.heard()
+    orca.press("Escape")
 
 
 def session(zeb, answers):
