@@ -401,8 +401,9 @@ private slots:
         QVERIFY(!drill && loaded(FormName::alap)->isVisible());
     }
 
-    // A screen reader finds names, radio buttons, painted texts and tasks; nothing is said to
-    // none.
+    // A screen reader finds every control by a name of its own, the options as radio buttons and
+    // painted texts as text; nothing is said while none runs. (What it hears, the Orca test
+    // proves.)
     void screenReaders()
     {
         zeb::openExercise(Exercise::Drill5);
@@ -421,6 +422,7 @@ private slots:
         zeb::forms::show(FormName::sobre);
         zeb::openExercise(Exercise::Drill7);
         zeb::openExercise(Exercise::Picture2);
+        click(loaded(FormName::zeb1702), "Command6");
         for (const FormName form :
              {FormName::alap, FormName::sobre, FormName::zeb1707, FormName::zeb1702}) {
             QSet<QString> names;
@@ -440,23 +442,6 @@ private slots:
         }
         QWidget *panel = control(loaded(FormName::alap), u"Panel3D1"_s); // painted, read as text
         QCOMPARE(spoken(panel), panel->property("title").toString().simplified());
-        QWidget *drill = loaded(FormName::zeb1707);
-        click(drill, "Command1");
-        const QString task = spoken(control(drill, u"Text2"_s), QAccessible::Description);
-        QVERIFY(task.contains(text(drill, "Label9")) &&
-                task.contains(text(drill, "Label7").trimmed()));
-        control<QLineEdit>(drill, u"Text2"_s)->setText(askDrill(drill));
-        click(drill, "Command2");
-        QVERIFY(spoken(control(drill, u"Text2"_s), QAccessible::Description) != task);
-        QWidget *w = loaded(FormName::zeb1702);
-        click(w, "Command6");
-        // The picture is described by the key words that a click on it lists.
-        const QString words = spoken(control(w, u"Image1"_s), QAccessible::Description);
-        QTest::keyClick(control(w, u"Image1"_s), Qt::Key_Space);
-        QStringList listed = catcher.take().value(0).split(u"\r\n"_s);
-        listed.removeAll(QString()); // the scene's empty words are not read out
-        QVERIFY(!words.isEmpty() && listed.join(u", "_s).endsWith(words));
-        QVERIFY(spoken(control(w, u"Text2"_s), QAccessible::Description).contains(words));
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     }
 
