@@ -167,7 +167,6 @@ private slots:
     // Every sentence of every bank fits the labels around the gap, and its infinitive its own.
     void everySentenceFitsAroundTheGap()
     {
-        QStringList tooLong;
         for (const auto *d :
              {&zeb::drill1701(), &zeb::drill1705(), &zeb::drill1707(), &zeb::drill1710()}) {
             zeb::openExercise(d->exercise);
@@ -178,15 +177,13 @@ private slots:
                       {u"Label7"_s, u' ' + QString::fromUtf16(row.end)},
                       {u"Label9"_s, QString::fromUtf16(row.infinitive)}}) {
                     const auto *label = control<QLabel>(drill, name);
-                    const int over = label->fontMetrics().horizontalAdvance(shown) -
-                                     label->contentsRect().width();
-                    if (over > 0)
-                        tooLong << u"%1 (%2 px too wide)"_s.arg(shown.trimmed()).arg(over);
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(shown) <=
+                                 label->contentsRect().width(),
+                             qPrintable(shown));
                 }
             }
             zeb::forms::discardAll();
         }
-        QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u"; "_s)));
     }
 
     // The accent keys act on typed keys only; a paste stays as it is. Enter with nothing to
@@ -411,7 +408,6 @@ private slots:
         click(silent, "Command1");
         control<QLineEdit>(silent, u"Text2"_s)->setText(askDrill(silent));
         click(silent, "Command2");
-        settle();
         QVERIFY(!control(silent, u"SpokenLine"_s));
         // Offscreen nothing turns accessibility on: the test does, as a screen reader would.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);

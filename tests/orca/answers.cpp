@@ -25,8 +25,8 @@ static QString accessKey(const QString &caption)
 
 static QString accessKey(QWidget *window, const char *name)
 {
-    auto *c = window->findChild<QWidget *>(QLatin1StringView(name));
-    return accessKey(c->property(c->property("text").isValid() ? "text" : "title").toString());
+    return accessKey(
+        window->findChild<QWidget *>(QLatin1StringView(name))->property("text").toString());
 }
 
 int main(int argc, char *argv[])
@@ -91,5 +91,4 @@ int main(int argc, char *argv[])
         {u"keys"_s, keys}, {u"accents"_s, accents}, {u"drill"_s, drill}, {u"tasks"_s, tasks}};
     std::fputs(QJsonDocument(all).toJson(QJsonDocument::Compact).constData(), stdout);
     forms::discardAll();
-    return 0;
 }
