@@ -28,7 +28,7 @@ static const DrillRow rows1705[] = {
     {u"Miguel de Cervantes",      u"murió",           u"en Madrid en 1616.",                        u"morir",       u""},     // 19
     {u"En la fiesta de anoche",   u"me divertí",      u"muchísimo.",                                u"divertirse",  u"1"},    // 20
     {u"Ayer los niños",           u"se divirtieron",  u"mucho con el payaso.",                      u"divertirse",  u""},     // 21
-    {u"Los novios",               u"sonrieron",       u"solo una vez en toda la boda.",             u"sonreír",     u""},     // 22
+    {u"El sábado los novios",     u"sonrieron",       u"solo una vez en toda la boda.",             u"sonreír",     u""},     // 22
     {u"¿Quién te",                u"advirtió",        u"del peligro anoche?",                       u"advertir",    u""},     // 23
     {u"Ya te lo",                 u"advertí",         u"la semana pasada.",                         u"advertir",    u"1"},    // 24
     {u"Mis abuelos",              u"murieron",        u"hace diez años.",                           u"morir",       u""},     // 25

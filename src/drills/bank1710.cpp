@@ -34,7 +34,7 @@ static const DrillRow rows1710[] = {
     {u"Anoche el bebé",              u"se durmió",      u"a las ocho.",                           u"dormirse",   u""},     // 24
     {u"Esta fábrica",                u"produjo",        u"diez mil coches el año pasado.",        u"producir",   u""},     // 25
     {u"El abuelo de Marta",          u"murió",          u"el invierno pasado.",                   u"morir",      u""},     // 26
-    {u"Ayer la maleta no",           u"cupo",           u"en el coche por más que empujamos.",    u"caber",      u""},     // 27
+    {u"Ayer la maleta por fin",      u"cupo",           u"en el coche cuando quitamos la silla.", u"caber",      u""},     // 27
     {u"Anteayer el profesor",        u"repitió",        u"la pregunta dos veces.",                u"repetir",    u""},     // 28
     {u"Mi vecina",                   u"se cayó",        u"por la escalera el martes pasado.",     u"caerse",     u""},     // 29
     {u"El jarrón",                   u"se rompió",      u"en la mudanza del año pasado.",         u"romperse",   u""},     // 30
