@@ -35,7 +35,7 @@ static const DrillRow rows1707[] = {
     {u"Anoche",                  u"se produjo",  u"un incendio en el centro.",              u"producirse",  u""},     // 26
     {u"¿Por qué no",             u"quisiste",    u"venir a la fiesta de anoche?",           u"querer",      u"2"},    // 27
     {u"¿Al final",               u"pudiste",     u"hablar ayer con el director?",           u"poder",       u"2"},    // 28
-    {u"Anoche no",               u"quise",       u"postre aunque me lo ofrecieron.",        u"querer",      u"1"},    // 29
+    {u"Al final no",             u"quise",       u"postre aunque insistieron mucho.",       u"querer",      u"1"},    // 29
     {u"Ayer por suerte",         u"pude",        u"aparcar delante de casa.",               u"poder",       u"1"},    // 30
     {u"Los Reyes nos",           u"trajeron",    u"muchos regalos el año pasado.",          u"traer",       u""},     // 31
 };
