@@ -104,7 +104,10 @@ def play_drill(orca, keys, drill):
     heard = orca.answer("Zzz")
     check(any(line.startswith("alert") for line in heard), "a wrong answer is an alert", heard)
     orca.press("Return")
-    hinted = orca.answer(item["infinitive"])  # a mistake that the program explains
+    infinitive = item["infinitive"]  # a mistake that the program explains, with a due capital
+    if item["form"][0].isupper():
+        infinitive = infinitive[0].upper() + infinitive[1:]
+    hinted = orca.answer(infinitive)
     check(alert(hinted).startswith(alert(heard)) and alert(hinted) != alert(heard),
           "the hint is read with the verdict", hinted)
     orca.press("Return")
