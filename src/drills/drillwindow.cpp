@@ -144,8 +144,7 @@ void DrillWindow::Command2_Click()
     say(Text2, m_engine.completedSentence());
     showProgress(u"Frase"_s, m_engine.progress());
     if (verdict == DrillVerdict::PassEnded) {
-        say(Text2, progressLine());
-        endPass();
+        endPass(); // its message follows the sentence
         return;
     }
     // Where the focus comes back to the answer box, its description reads the next item.
