@@ -258,6 +258,14 @@ private slots:
         option("Option3D4")->setFocus();
         QTest::keyClick(option("Option3D4"), Qt::Key_Tab);
         QCOMPARE(w->focusWidget(), option("Option3D5"));
+        for (const zeb::OptionChoice &o : zeb::pictureOptions()) { // a question to answer only
+            if (o.activity == zeb::Activity::None)
+                continue;
+            QTest::mouseClick(option(o.name), Qt::LeftButton);
+            click(w, "Command6");
+            QCOMPARE(shown(w, "Label7") && !text(w, "Label7").isEmpty(),
+                     o.activity == zeb::Activity::Answer);
+        }
     }
 
     // Exercise 4 from Comenzar to its end: wrong, solution, capital step, right, the end.
@@ -438,6 +446,13 @@ private slots:
         }
         QWidget *panel = control(loaded(FormName::alap), u"Panel3D1"_s); // painted, read as text
         QCOMPARE(spoken(panel), panel->property("title").toString().simplified());
+        // A picture's press action does what its click does: it opens its message.
+        for (QWidget *c : {control(loaded(FormName::zeb1702), u"Image1"_s),
+                           control(loaded(FormName::sobre), u"Image2"_s)}) {
+            QAccessible::queryAccessibleInterface(c)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            QCOMPARE(catcher.take().size(), 1);
+        }
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     }
 

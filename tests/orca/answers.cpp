@@ -57,6 +57,7 @@ int main(int argc, char *argv[])
         items.append(QJsonObject{{u"start"_s, QString::fromUtf16(row.start)},
                                  {u"end"_s, QString::fromUtf16(row.end)},
                                  {u"infinitive"_s, QString::fromUtf16(row.infinitive)},
+                                 {u"hint"_s, QString::fromUtf16(row.personHint)},
                                  {u"form"_s, QString::fromUtf16(row.verbForm)}});
     drill[u"items"_s] = items;
     drill[u"pass"_s] = d.passLength;

@@ -92,9 +92,10 @@ def alert(heard):
 def play_drill(orca, keys, drill):
     items = drill["items"]
 
-    def item_in(line):  # the item whose sentence, with its gap, the line reads
+    def item_in(line):  # the item whose sentence with its gap, and person, the line reads
         return next((i for i in items if "…" in line and i["end"] in line.split("…", 1)[1]
-                     and (i["start"] or "") in line.split("…", 1)[0]), None)
+                     and i["start"] in line.split("…", 1)[0]
+                     and (not i["hint"] or f" {i['hint']} (" in line)), None)
 
     orca.press("alt+" + keys["drill"])
     heard = orca.press("alt+" + keys["Command1"])
@@ -171,7 +172,8 @@ def session(zeb, answers):
     subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
     orca = Orca(folder)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    orca.heard(quiet=2, at_most=30)
+    if not orca.heard(quiet=2, at_most=30) or orca.process.poll() is not None:
+        sys.exit("Orca did not start (it runs once per user: is another Orca running?)")
     program = subprocess.Popen([zeb], env=env)
     try:
         orca.heard(quiet=2, at_most=30)
