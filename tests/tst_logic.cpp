@@ -14,22 +14,14 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using zeb::Activity;
-using zeb::DrillEngine;
-using zeb::DrillVerdict;
-using zeb::Exercise;
-using zeb::Person;
-using zeb::PictureEngine;
-using zeb::QuestionType;
-using zeb::Verdict;
+using namespace zeb;
 
 namespace {
 
-const zeb::DrillDescription *const drills[] = {&zeb::drill1701(), &zeb::drill1705(),
-                                               &zeb::drill1707(), &zeb::drill1710()};
+const DrillDescription *const drills[] = {&drill1701(), &drill1705(), &drill1707(), &drill1710()};
 
 // The engine with item `item` (1..N) on display: the first draw picks it.
-DrillEngine showing(const zeb::DrillDescription &drill, int item)
+DrillEngine showing(const DrillDescription &drill, int item)
 {
     DrillEngine engine(drill.bank(), drill.passLength);
     scriptDraws({(item - 0.5) / engine.ItemCount()});
@@ -62,7 +54,7 @@ PictureEngine taskOn(int scene, Activity a, QuestionType t, Person p)
     engine.chooseActivity(a);
     engine.chooseType(t);
     engine.choosePerson(p);
-    scriptDraws({(scene + 0.5) / zeb::SceneCount});
+    scriptDraws({(scene + 0.5) / SceneCount});
     engine.startTask();
     return engine;
 }
@@ -89,17 +81,17 @@ class LogicTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { zeb::seedRandom(17); }
+    void init() { seedRandom(17); }
 
     // Every item of every bank, as the learner would type its form.
     void everyItemAcceptsItsOwnFormOnly()
     {
         const QStringList hints = {u""_s, u"1"_s, u"2"_s, u"1 1"_s, u"2 2"_s, u"3 3"_s};
-        for (const zeb::DrillDescription *d : drills) {
+        for (const DrillDescription *d : drills) {
             QVERIFY(d->passLength >= 1 && d->passLength <= int(d->bank().size()));
             for (int item = 1; item <= int(d->bank().size()); ++item) {
                 DrillEngine engine = showing(*d, item);
-                const zeb::DrillItem shown = *engine.item();
+                const DrillItem shown = *engine.item();
                 const QString form = engine.expectedForm();
                 const QString where = u"item %1: %2 ... %3"_s.arg(item).arg(shown.start, shown.end);
                 QVERIFY2(!shown.infinitive.isEmpty() && hints.contains(shown.personHint) &&
@@ -107,7 +99,7 @@ private slots:
                          qPrintable(where));
                 QCOMPARE(shown.start.contains(u'¿'), shown.end.contains(u'?'));
                 // A sentence that opens with the gap opens with a capital letter.
-                const bool gapFirst = zeb::opensWithGap(shown.start);
+                const bool gapFirst = opensWithGap(shown.start);
                 QCOMPARE(form.front().isUpper(), gapFirst);
                 const QString lower = form.front().toLower() + form.mid(1);
                 QCOMPARE(engine.capitalize(lower)->wasLowerCase, gapFirst);
@@ -135,7 +127,7 @@ private slots:
     // A pass draws each item at most once, ends after its length and starts afresh.
     void passRunsToItsLength()
     {
-        for (const zeb::DrillDescription *drill : drills) {
+        for (const DrillDescription *drill : drills) {
             DrillEngine engine(drill->bank(), drill->passLength);
             QVERIFY(!engine.item() && !engine.passEnded());
             for (int pass = 0; pass < 2; ++pass) {
@@ -145,7 +137,7 @@ private slots:
                 DrillVerdict verdict = DrillVerdict::Right;
                 for (int answered = 0; verdict == DrillVerdict::Right; ++answered) {
                     QCOMPARE(engine.progress(), std::pair(answered + 1, engine.PassLength()));
-                    const zeb::DrillItem item = *engine.item();
+                    const DrillItem item = *engine.item();
                     QVERIFY(!seen.contains(item.start + item.end));
                     seen << item.start + item.end;
                     const QString form = engine.expectedForm();
@@ -186,10 +178,10 @@ private slots:
         QCOMPARE(engine.item()->start, last.item()->start);
 
         auto draws = [](quint64 seed) { // a seed makes the draws repeatable
-            zeb::seedRandom(seed);
+            seedRandom(seed);
             QList<int> out;
             for (int i = 0; i < 50; ++i)
-                out << zeb::drawIndex(1000);
+                out << drawIndex(1000);
             return out;
         };
         QVERIFY(draws(5) == draws(5) && draws(5) != draws(6));
@@ -206,37 +198,35 @@ private slots:
                                             {u"𐐨x"_s, u"^𐐀x"_s},
                                             {u""_s, u"-"_s},
                                             {u"   "_s, u"-"_s}}) {
-            const auto capital = zeb::capitalizeFirstLetter(typed);
+            const auto capital = capitalizeFirstLetter(typed);
             QCOMPARE(!capital ? u"-"_s : (capital->wasLowerCase ? u"^"_s : u""_s) + capital->text,
                      result);
         }
-        QVERIFY(zeb::opensWithGap(u" ¿ "_s) && zeb::opensWithGap({}) &&
-                !zeb::opensWithGap(u"Yo"_s));
-        QCOMPARE(zeb::trimBlanks(u"  a b \t "_s), u"a b \t"_s);
+        QVERIFY(opensWithGap(u" ¿ "_s) && opensWithGap({}) && !opensWithGap(u"Yo"_s));
+        QCOMPARE(trimBlanks(u"  a b \t "_s), u"a b \t"_s);
         // A window shrinks as a whole, by the tighter of width and height, and never grows.
-        QVERIFY(zeb::fitScale({600, 400}, {800, 600}) == 1 &&
-                zeb::fitScale({1000, 100}, {500, 600}) == 0.5 &&
-                zeb::fitScale({10, 800}, {800, 200}) == 0.25);
+        QVERIFY(fitScale({600, 400}, {800, 600}) == 1 && fitScale({1000, 100}, {500, 600}) == 0.5 &&
+                fitScale({10, 800}, {800, 200}) == 0.25);
     }
 
     // Every character a keyboard types: the table's keys translate, all others stay.
     void accentKeys()
     {
-        const QString help = zeb::accentKeyHelp();
+        const QString help = accentKeyHelp();
         for (char16_t c = 0; c < 0x250; ++c) {
             const QChar typed(c);
             QChar inDrill = typed, inPicture = typed;
-            for (const zeb::AccentKey &key : zeb::AccentKeyTable) {
+            for (const AccentKey &key : AccentKeyTable) {
                 if (key.typed == c) {
                     inPicture = QChar(key.inserted);
                     inDrill = key.inDrills ? inPicture : typed;
                     QVERIFY(help.contains(QString(inPicture) + u" = "_s + typed));
                 }
             }
-            QCOMPARE(zeb::translateAccentKey(typed, zeb::AccentKeySet::PictureExercise), inPicture);
-            QCOMPARE(zeb::translateAccentKey(typed, zeb::AccentKeySet::VerbDrill), inDrill);
+            QCOMPARE(translateAccentKey(typed, AccentKeySet::PictureExercise), inPicture);
+            QCOMPARE(translateAccentKey(typed, AccentKeySet::VerbDrill), inDrill);
         }
-        QCOMPARE(help.count(u"\r\n"_s), qsizetype(zeb::AccentKeyTable.size()));
+        QCOMPARE(help.count(u"\r\n"_s), qsizetype(AccentKeyTable.size()));
     }
 
     // Worked examples as the learner chooses them: model | pronoun answer | question put ("*": any)
@@ -274,7 +264,7 @@ private slots:
             taskOn(key[0].toInt(), pick(key[1], u"SQA"_s, activities),
                    pick(key[2], u"G12-"_s, std::array{types[0], types[1], types[2], types[0]}),
                    pick(key[3], u"123U"_s, persons));
-        const zeb::ShownForms shown = engine.solution();
+        const ShownForms shown = engine.solution();
         const QString question = row.section(u'|', 3);
         QCOMPARE(shown.Text1 + u'|' + shown.Text4 + u'|' +
                      (question == u"*"_s ? question : engine.question()),
@@ -289,8 +279,8 @@ private slots:
         const QHash<QString, QString> pronounOf = {{u"un"_s, u"lo"_s},   {u"el"_s, u"lo"_s},
                                                    {u"una"_s, u"la"_s},  {u"la"_s, u"la"_s},
                                                    {u"los"_s, u"los"_s}, {u"las"_s, u"las"_s}};
-        for (int k = 0; k < zeb::SceneCount; ++k) {
-            const zeb::SceneRow &row = zeb::sceneRows()[k];
+        for (int k = 0; k < SceneCount; ++k) {
+            const SceneRow &row = sceneRows()[k];
             const QString qw = text(row.questionWord), time = text(row.time),
                           place = text(row.place), object = text(row.object);
             QVERIFY(qw != u"A qué hora"_s || time.startsWith(u"a la"_s));
@@ -308,14 +298,14 @@ private slots:
                 QCOMPARE(pronouns.startsWith(u"se "_s), row.indirectPronoun[0] != 0);
             }
             QVERIFY(object.contains(text(row.objectWord)) && place.contains(text(row.placeWord)));
-            QCOMPARE(text(row.thirdPerson).endsWith(u"ron"_s), zeb::isPluralScene(k));
+            QCOMPARE(text(row.thirdPerson).endsWith(u"ron"_s), isPluralScene(k));
 
             forEachChoice([&](Activity a, QuestionType t, Person p) {
                 PictureEngine engine = taskOn(k, a, t, p);
-                const zeb::SceneTexts texts = engine.texts();
+                const SceneTexts texts = engine.texts();
                 const QString where = u"scene %1: %2"_s.arg(k).arg(texts.ExpectedText);
-                QCOMPARE(texts.PolitePronoun, zeb::isPluralScene(k) ? u"ustedes"_s : u"usted"_s);
-                const zeb::ShownForms shown = engine.solution();
+                QCOMPARE(texts.PolitePronoun, isPluralScene(k) ? u"ustedes"_s : u"usted"_s);
+                const ShownForms shown = engine.solution();
                 // The short form is the model without its time, where a time can be left out.
                 const bool asksTime =
                     t == QuestionType::PartialI ||
@@ -370,7 +360,7 @@ private slots:
                 // judged; questions are judged as typed, "¿" and all.
                 QString lower = shown.Text1;
                 lower[a == Activity::Question] = lower[a == Activity::Question].toLower();
-                const zeb::PictureCheck capital = engine.check(u"  "_s + lower);
+                const PictureCheck capital = engine.check(u"  "_s + lower);
                 QCOMPARE(capital.verdict,
                          a == Activity::Question ? Verdict::Wrong : Verdict::CapitalFixed);
                 QCOMPARE(capital.answer == shown.Text1, a != Activity::Question);
@@ -406,7 +396,7 @@ private slots:
         QVERIFY(engine.chooseActivity(Activity::Statement));
         QCOMPARE(engine.choice().type, QuestionType::PartialII);
         QCOMPARE(engine.choice().person, Person::Third);
-        QVERIFY(!engine.taskOpen() && engine.scene() == zeb::NoScene);
+        QVERIFY(!engine.taskOpen() && engine.scene() == NoScene);
         QVERIFY(engine.chooseActivity(Activity::Answer));
         QCOMPARE(engine.choice().person, Person::First);
         QVERIFY(!engine.isPersonEnabled(Person::Second));
@@ -420,19 +410,19 @@ private slots:
         // answer task puts the question of the same type in the matching person.
         QSet<int> codes;
         forEachChoice([&](Activity a, QuestionType t, Person p) {
-            const auto task = zeb::taskCodesFor(a, t, p);
+            const auto task = taskCodesFor(a, t, p);
             QVERIFY(task);
             codes << task->task;
-            QCOMPARE(zeb::isQuestionTask(task->task), a == Activity::Question);
+            QCOMPARE(isQuestionTask(task->task), a == Activity::Question);
             QCOMPARE(task->question != 0, a == Activity::Answer);
             if (a == Activity::Answer)
-                QCOMPARE(task->question, zeb::taskCodesFor(Activity::Question, t,
-                                                           p == Person::First ? Person::Second : p)
+                QCOMPARE(task->question, taskCodesFor(Activity::Question, t,
+                                                      p == Person::First ? Person::Second : p)
                                              ->task);
         });
-        QCOMPARE(codes.size(), zeb::LastTaskCode);
-        QVERIFY(!zeb::taskCodesFor(Activity::None, QuestionType::General, Person::Third));
-        QCOMPARE(zeb::tidyAnswer(u"  a   b\t\tc  "_s), u"a b\t\tc"_s);
+        QCOMPARE(codes.size(), LastTaskCode);
+        QVERIFY(!taskCodesFor(Activity::None, QuestionType::General, Person::Third));
+        QCOMPARE(tidyAnswer(u"  a   b\t\tc  "_s), u"a b\t\tc"_s);
         QCOMPARE(PictureEngine().check(u"x"_s).verdict, Verdict::Nothing); // no task: no verdict
     }
 
@@ -443,13 +433,12 @@ private slots:
              {Exercise::Picture2, Exercise::Picture4, Exercise::Picture6, Exercise::Picture246}) {
             PictureEngine engine;
             engine.setExercise(exercise);
-            const zeb::SceneRange range = engine.range();
+            const SceneRange range = engine.range();
             // Exercises 2, 4 and 6 share the scenes out in order; all three together have them all.
             int next = 0;
             for (const Exercise e : {Exercise::Picture2, Exercise::Picture4, Exercise::Picture6})
-                next = zeb::sceneRange(e).first == next ? zeb::sceneRange(e).last + 1 : -1;
-            QVERIFY(next == zeb::SceneCount &&
-                    zeb::sceneRange(Exercise::Picture246).size() == next);
+                next = sceneRange(e).first == next ? sceneRange(e).last + 1 : -1;
+            QVERIFY(next == SceneCount && sceneRange(Exercise::Picture246).size() == next);
             for (int pass = 0; pass < 3; ++pass) {
                 QVERIFY(engine.startTask());
                 QSet<int> shown;
@@ -463,7 +452,7 @@ private slots:
                 }
                 QCOMPARE(verdict, Verdict::PassEnded);
                 QCOMPARE(shown.size(), range.size());
-                QVERIFY(!engine.taskOpen() && engine.scene() == zeb::NoScene &&
+                QVERIFY(!engine.taskOpen() && engine.scene() == NoScene &&
                         engine.isAvailable(range.first));
             }
 
@@ -483,19 +472,18 @@ private slots:
     void conjugationRebuildsEveryKey()
     {
         qsizetype items = 0, rebuilt = 0;
-        for (const zeb::DrillDescription *d : drills) {
-            for (const zeb::DrillRow &row : d->bank()) {
-                const auto person =
-                    zeb::personOfPreterite(text(row.verbForm), text(row.infinitive));
-                const auto hinted = zeb::personOfHint(text(row.personHint));
+        for (const DrillDescription *d : drills) {
+            for (const DrillRow &row : d->bank()) {
+                const auto person = personOfPreterite(text(row.verbForm), text(row.infinitive));
+                const auto hinted = personOfHint(text(row.personHint));
                 ++items;
                 rebuilt += person && (!hinted || hinted == person);
                 QVERIFY2(person, qPrintable(text(row.verbForm)));
             }
         }
         QCOMPARE(rebuilt, items);
-        for (const zeb::SceneRow &row : zeb::sceneRows()) {
-            const QStringList forms = zeb::conjugate(text(row.infinitive), zeb::Tense::Preterite);
+        for (const SceneRow &row : sceneRows()) {
+            const QStringList forms = conjugate(text(row.infinitive), Tense::Preterite);
             QCOMPARE(forms.mid(row.plural ? 3 : 0, 3),
                      QStringList(
                          {text(row.firstPerson), text(row.secondPerson), text(row.thirdPerson)}));
@@ -505,11 +493,11 @@ private slots:
     void conjugationRules_data()
     {
         QTest::addColumn<QString>("infinitive");
-        QTest::addColumn<zeb::Tense>("tense");
-        QTest::addColumn<zeb::VerbPerson>("person");
+        QTest::addColumn<Tense>("tense");
+        QTest::addColumn<VerbPerson>("person");
         QTest::addColumn<QString>("form");
-        using T = zeb::Tense;
-        using P = zeb::VerbPerson;
+        using T = Tense;
+        using P = VerbPerson;
         const auto row = [](const char *rule, const char16_t *inf, T t, P p, const char16_t *f) {
             QTest::addRow("%s", rule) << text(inf) << t << p << text(f);
         };
@@ -530,9 +518,9 @@ private slots:
     void conjugationRules()
     {
         QFETCH(QString, infinitive);
-        QFETCH(zeb::Tense, tense);
-        QFETCH(zeb::VerbPerson, person);
-        QTEST(zeb::conjugate(infinitive, tense, person), "form");
+        QFETCH(Tense, tense);
+        QFETCH(VerbPerson, person);
+        QTEST(conjugate(infinitive, tense, person), "form");
     }
 
     // Each mistake gets its hint; what is no mistake of grammar gets none.
@@ -540,15 +528,15 @@ private slots:
     {
         QTest::addColumn<QString>("infinitive");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<zeb::VerbPerson>("person");
+        QTest::addColumn<VerbPerson>("person");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<zeb::HintKind>("kind");
-        using K = zeb::HintKind;
+        QTest::addColumn<HintKind>("kind");
+        using K = HintKind;
         const auto row = [](const char *name, const char16_t *inf, const char16_t *form,
-                            zeb::VerbPerson p, const char16_t *typed, K kind) {
+                            VerbPerson p, const char16_t *typed, K kind) {
             QTest::addRow("%s", name) << text(inf) << text(form) << p << text(typed) << kind;
         };
-        using P = zeb::VerbPerson;
+        using P = VerbPerson;
         row("no accent, capital", u"cantar", u"cantó", P::El, u"Canto", K::Accents);
         row("accent on the wrong vowel", u"vender", u"vendió", P::El, u"véndio", K::Accents);
         row("c before e", u"sacar", u"saqué", P::Yo, u"sacé", K::SpellingCQu);
@@ -578,23 +566,23 @@ private slots:
     {
         QFETCH(QString, infinitive);
         QFETCH(QString, expected);
-        QFETCH(zeb::VerbPerson, person);
+        QFETCH(VerbPerson, person);
         QFETCH(QString, typed);
-        QFETCH(zeb::HintKind, kind);
+        QFETCH(HintKind, kind);
         for (const bool shown : {false, true}) {
-            const zeb::Hint hint = zeb::verbFormHint(typed, expected, infinitive, person, shown);
+            const Hint hint = verbFormHint(typed, expected, infinitive, person, shown);
             QCOMPARE(hint.kind, kind);
-            QCOMPARE(hint.person.has_value(), shown && kind == zeb::HintKind::OtherPerson);
-            QCOMPARE(zeb::hintText(hint).isEmpty(), kind == zeb::HintKind::None);
+            QCOMPARE(hint.person.has_value(), shown && kind == HintKind::OtherPerson);
+            QCOMPARE(hintText(hint).isEmpty(), kind == HintKind::None);
         }
     }
 
     // Near misses of every scene's statement and question get the hint of their one mistake.
     void sentenceHints()
     {
-        using K = zeb::HintKind;
-        for (int k = 0; k < zeb::SceneCount; ++k) {
-            const zeb::SceneRow &row = zeb::sceneRows()[k];
+        using K = HintKind;
+        for (int k = 0; k < SceneCount; ++k) {
+            const SceneRow &row = sceneRows()[k];
             PictureEngine said = taskOn(k, Activity::Statement, QuestionType::None, Person::Third);
             const QString right = said.solution().Text1, verb = text(row.thirdPerson);
             QStringList words = right.split(u' ');
@@ -621,11 +609,11 @@ private slots:
     void buildOutsideTheCodes()
     {
         QVERIFY(PictureEngine().keyWords().isEmpty());
-        const zeb::SceneTexts before{u"text"_s, u"short"_s, u"pronoun"_s, u"usted"_s};
+        const SceneTexts before{u"text"_s, u"short"_s, u"pronoun"_s, u"usted"_s};
         for (const int code : {0, -1, 19})
-            QCOMPARE(zeb::BuildSceneSentence(2, code, before).ExpectedTextShort,
+            QCOMPARE(BuildSceneSentence(2, code, before).ExpectedTextShort,
                      before.ExpectedTextShort);
-        const zeb::SceneTexts none = zeb::BuildSceneSentence(zeb::NoScene, 10, before);
+        const SceneTexts none = BuildSceneSentence(NoScene, 10, before);
         QVERIFY(none.ExpectedText == before.ExpectedText && none.ExpectedTextShort.isEmpty() &&
                 none.ExpectedTextPronoun.isEmpty());
     }

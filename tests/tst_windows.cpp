@@ -17,9 +17,8 @@
 #include <qpa/qplatformintegration.h>
 
 using namespace Qt::StringLiterals;
-using zeb::Exercise;
-using zeb::FormName;
-using zeb::forms::loaded;
+using namespace zeb;
+using forms::loaded;
 
 namespace {
 
@@ -57,7 +56,7 @@ void typeAnswer(QWidget *window, const QString &answer)
     auto *box = control<QLineEdit>(window, u"Text2"_s);
     box->clear();
     for (QChar c : answer) {
-        for (const zeb::AccentKey &key : zeb::AccentKeyTable)
+        for (const AccentKey &key : AccentKeyTable)
             c = c == QChar(key.inserted) ? QChar(key.typed) : c;
         QTest::keyClick(box, c.toLatin1());
     }
@@ -98,39 +97,39 @@ class WindowTest : public QObject
 private slots:
     void init()
     {
-        zeb::AboutOpenedFromMenu = 0;
-        zeb::defineForms();
-        zeb::seedRandom(7);
+        AboutOpenedFromMenu = 0;
+        defineForms();
+        seedRandom(7);
         catcher.take();
     }
     void cleanup()
     {
-        zeb::forms::discardAll();
+        forms::discardAll();
         settle();
     }
 
     // 17/5 from its start to Recomenzar: every answer goes to the engine and back.
     void drillRunsThroughAPass()
     {
-        const zeb::DrillDescription &d = zeb::drill1705();
+        const DrillDescription &d = drill1705();
         int gapFirst = 1;
-        while (!zeb::opensWithGap(QString::fromUtf16(d.bank()[gapFirst - 1].start)))
+        while (!opensWithGap(QString::fromUtf16(d.bank()[gapFirst - 1].start)))
             ++gapFirst;
-        QVERIFY(zeb::openExercise(Exercise::Drill5));
+        QVERIFY(openExercise(Exercise::Drill5));
         QWidget *drill = loaded(FormName::zeb1705);
         QVERIFY(drill->isVisible() && centredOnTop(drill) && drill->windowTitle() == d.caption());
         QVERIFY(!shown(drill, "Command2") && !shown(drill, "Command4"));
         scriptDraws({(gapFirst - 0.5) / int(d.bank().size())});
         const QString comenzar = text(drill, "Command1");
         QTest::keyClick(control(drill, u"Command1"_s), Qt::Key_Return); // Enter presses a button
-        zeb::seedRandom(7);
+        seedRandom(7);
         QVERIFY(!enabled(drill, "Command1") && shown(drill, "Command2"));
         QCOMPARE(drill->focusWidget(), control(drill, u"Text2"_s));
         const QString firstProgress = text(drill, "Progress");
         QVERIFY(firstProgress.endsWith(QString::number(d.passLength)));
         QCOMPARE(text(drill, "Label9"), QString::fromUtf16(d.bank()[gapFirst - 1].infinitive));
 
-        const int beeps = zeb::beepCount();
+        const int beeps = beepCount();
         const QString form = askDrill(drill);
         typeAnswer(drill, u"X"_s + form);
         const QStringList wrong = catcher.take();
@@ -140,11 +139,11 @@ private slots:
         QVERIFY(box->text() == u'X' + form && box->cursorPosition() == box->text().size());
         const QString infinitive = text(drill, "Label9");
         typeAnswer(drill, infinitive.front().toUpper() + infinitive.mid(1));
-        QVERIFY(catcher.take().value(0).endsWith(u'\n' + zeb::hintText(zeb::HintKind::Infinitive)));
+        QVERIFY(catcher.take().value(0).endsWith(u'\n' + hintText(HintKind::Infinitive)));
         // The gap opens the sentence: a lower-case answer is made right, with a warning.
         typeAnswer(drill, form.front().toLower() + form.mid(1));
         QCOMPARE(catcher.take().size(), 1);
-        QCOMPARE(zeb::beepCount(), beeps + 3);
+        QCOMPARE(beepCount(), beeps + 3);
         auto *running = control<QPlainTextEdit>(drill, u"Text5"_s);
         QVERIFY(running->toPlainText().contains(form) && running->toPlainText().endsWith(u' '));
         QVERIFY(box->text().isEmpty() && text(drill, "Label9") != QString());
@@ -167,11 +166,10 @@ private slots:
     // Every sentence of every bank fits the labels around the gap, and its infinitive its own.
     void everySentenceFitsAroundTheGap()
     {
-        for (const auto *d :
-             {&zeb::drill1701(), &zeb::drill1705(), &zeb::drill1707(), &zeb::drill1710()}) {
-            zeb::openExercise(d->exercise);
+        for (const auto *d : {&drill1701(), &drill1705(), &drill1707(), &drill1710()}) {
+            openExercise(d->exercise);
             QWidget *drill = loaded(d->window);
-            for (const zeb::DrillRow &row : d->bank()) {
+            for (const DrillRow &row : d->bank()) {
                 for (const auto &[name, shown] :
                      {std::pair{u"Label6"_s, QString::fromUtf16(row.start) + u' '},
                       {u"Label7"_s, u' ' + QString::fromUtf16(row.end)},
@@ -182,7 +180,7 @@ private slots:
                              qPrintable(shown));
                 }
             }
-            zeb::forms::discardAll();
+            forms::discardAll();
         }
     }
 
@@ -190,8 +188,8 @@ private slots:
     // judge changes nothing.
     void accentKeys()
     {
-        zeb::openExercise(Exercise::Drill1);
-        zeb::openExercise(Exercise::Picture2);
+        openExercise(Exercise::Drill1);
+        openExercise(Exercise::Picture2);
         QWidget *drill = loaded(FormName::zeb1701);
         for (QWidget *window : {drill, static_cast<QWidget *>(loaded(FormName::zeb1702))}) {
             auto *box = control<QLineEdit>(window, u"Text2"_s);
@@ -207,10 +205,9 @@ private slots:
     // Each numbered button opens its exercise and sends its window away; its own is disabled.
     void numberedButtonsOpenTheirExercise()
     {
-        for (const auto *d :
-             {&zeb::drill1701(), &zeb::drill1705(), &zeb::drill1707(), &zeb::drill1710()}) {
-            for (const zeb::NavigationButton &nav : d->navigation) {
-                zeb::openExercise(d->exercise);
+        for (const auto *d : {&drill1701(), &drill1705(), &drill1707(), &drill1710()}) {
+            for (const NavigationButton &nav : d->navigation) {
+                openExercise(d->exercise);
                 QPointer<QWidget> window = loaded(d->window);
                 auto *b = control<QPushButton>(window, QLatin1StringView(nav.name));
                 QVERIFY(b->text() == QString::fromUtf8(nav.caption) &&
@@ -218,7 +215,7 @@ private slots:
                 b->click();
                 settle();
                 QCOMPARE(bool(window), nav.target == d->exercise);
-                zeb::forms::discardAll();
+                forms::discardAll();
             }
         }
     }
@@ -226,7 +223,7 @@ private slots:
     // The options show the engine's choice; the indicator shows the person.
     void pictureOptions()
     {
-        zeb::openExercise(Exercise::Picture4);
+        openExercise(Exercise::Picture4);
         QWidget *w = loaded(FormName::zeb1702);
         QVERIFY(w->windowTitle().endsWith(u'4') && !enabled(w, "Command5"));
         auto option = [w](const char *name) {
@@ -234,7 +231,7 @@ private slots:
         };
         auto checked = [&] { // chosen "x", free ".", disabled "-"
             QString s;
-            for (const zeb::OptionChoice &o : zeb::pictureOptions())
+            for (const OptionChoice &o : zeb::pictureOptions())
                 s += option(o.name)->isChecked() ? u'x' : option(o.name)->isEnabled() ? u'.' : u'-';
             return s;
         };
@@ -258,20 +255,20 @@ private slots:
         option("Option3D4")->setFocus();
         QTest::keyClick(option("Option3D4"), Qt::Key_Tab);
         QCOMPARE(w->focusWidget(), option("Option3D5"));
-        for (const zeb::OptionChoice &o : zeb::pictureOptions()) { // a question to answer only
-            if (o.activity == zeb::Activity::None)
+        for (const OptionChoice &o : zeb::pictureOptions()) { // a question to answer only
+            if (o.activity == Activity::None)
                 continue;
             QTest::mouseClick(option(o.name), Qt::LeftButton);
             click(w, "Command6");
             QCOMPARE(shown(w, "Label7") && !text(w, "Label7").isEmpty(),
-                     o.activity == zeb::Activity::Answer);
+                     o.activity == Activity::Answer);
         }
     }
 
     // Exercise 4 from Comenzar to its end: wrong, solution, capital step, right, the end.
     void pictureRunsThroughAPass()
     {
-        zeb::openExercise(Exercise::Picture4);
+        openExercise(Exercise::Picture4);
         QWidget *w = loaded(FormName::zeb1702);
         auto *box = control<QLineEdit>(w, u"Text2"_s);
         click(w, "Command1"); // no task: no solution
@@ -282,10 +279,10 @@ private slots:
         QVERIFY(!first.isEmpty() && box->isVisible() && w->focusWidget() == box);
         QVERIFY(shown(w, "Command7") && shown(w, "Command1"));
 
-        const int beeps = zeb::beepCount();
+        const int beeps = beepCount();
         typeAnswer(w, u"Mal."_s);
         QVERIFY(shown(w, "Label4") && !text(w, "Label4").isEmpty());
-        QVERIFY(catcher.take().isEmpty() && zeb::beepCount() == beeps + 1);
+        QVERIFY(catcher.take().isEmpty() && beepCount() == beeps + 1);
         click(w, "Command1");
         const QString solution = text(w, "Label3");
         QVERIFY(shown(w, "Label3") && !solution.isEmpty());
@@ -293,12 +290,12 @@ private slots:
         QVERIFY(!shown(w, "Label3") && shown(w, "Label4"));
         typeAnswer(w, solution.front().toLower() + solution.mid(1));
         QCOMPARE(box->text(), solution);
-        QCOMPARE(zeb::beepCount(), beeps + 2);
+        QCOMPARE(beepCount(), beeps + 2);
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(!shown(w, "Label4") && box->text().isEmpty());
         QVERIFY(picture(w) != first);
 
-        for (int scene = 2; scene <= zeb::sceneRange(Exercise::Picture4).size(); ++scene) {
+        for (int scene = 2; scene <= sceneRange(Exercise::Picture4).size(); ++scene) {
             click(w, "Command1");
             box->setText(text(w, "Label3"));
             click(w, "Command7");
@@ -314,13 +311,13 @@ private slots:
     // Help, key words, model, the exercise buttons and Salir.
     void pictureHelpModelAndButtons()
     {
-        zeb::openExercise(Exercise::Picture6);
+        openExercise(Exercise::Picture6);
         QWidget *w = loaded(FormName::zeb1702);
         QTest::mouseClick(control(w, u"Image1"_s), Qt::LeftButton); // nothing drawn: no words
         click(w, "Command15");
         const QStringList help = catcher.take();
         QVERIFY(help.size() == 1 && help[0].startsWith(information) &&
-                help[0].endsWith(zeb::accentKeyHelp()));
+                help[0].endsWith(accentKeyHelp()));
         click(w, "Command6");
         QTest::mouseClick(control(w, u"Image1"_s), Qt::LeftButton); // the focus stays in the box
         QCOMPARE(w->focusWidget(), control(w, u"Text2"_s));
@@ -331,8 +328,7 @@ private slots:
 
         QTest::mouseClick(control(w, u"Option3D3"_s), Qt::LeftButton); // answers, general question
         click(w, "Command16"); // the model: the first scene of the exercise, worked, not to check
-        QCOMPARE(picture(w),
-                 zeb::picturePath(zeb::scenePictureId(zeb::sceneRange(Exercise::Picture6).first)));
+        QCOMPARE(picture(w), picturePath(scenePictureId(sceneRange(Exercise::Picture6).first)));
         QVERIFY(!text(w, "Text2").isEmpty() && !shown(w, "Command7") && !shown(w, "Command1") &&
                 shown(w, "Label10"));
 
@@ -348,7 +344,7 @@ private slots:
     // The splash gives way to the menu, which opens the about window and the keys' help.
     void shell()
     {
-        zeb::startProgram();
+        startProgram();
         QWidget *about = loaded(FormName::sobre);
         QVERIFY(about && about->isVisible() && centredOnTop(about));
         QVERIFY(about->cursor().shape() == Qt::WaitCursor && !shown(about, "Command1"));
@@ -358,13 +354,13 @@ private slots:
         QVERIFY(centredOnTop(menu) && background->isVisible() &&
                 background->palette().color(QPalette::Window) !=
                     QApplication::palette().color(QPalette::Window));
-        QCOMPARE(zeb::AboutOpenedFromMenu, 1);
-        QVERIFY(menu->windowTitle().startsWith(
-            zeb::drill1705().caption().trimmed().section(u' ', 0, 1)));
+        QCOMPARE(AboutOpenedFromMenu, 1);
+        QVERIFY(
+            menu->windowTitle().startsWith(drill1705().caption().trimmed().section(u' ', 0, 1)));
         menu->findChild<QAction *>(u"como"_s)->trigger();
         const QStringList keys = catcher.take();
         QVERIFY(keys.size() == 1 && keys[0].startsWith(information) &&
-                keys[0].endsWith(u'|' + zeb::accentKeyHelp()));
+                keys[0].endsWith(u'|' + accentKeyHelp()));
 
         menu->findChild<QAction *>(u"acerca"_s)->trigger();
         about = loaded(FormName::sobre);
@@ -385,13 +381,13 @@ private slots:
     // last box has closed, even when its handler opens another box after them.
     void windowGoesAfterEveryOpenBox()
     {
-        zeb::forms::show(FormName::alap)->findChild<QAction *>(u"acerca"_s)->trigger();
+        forms::show(FormName::alap)->findChild<QAction *>(u"acerca"_s)->trigger();
         QWidget *about = loaded(FormName::sobre);
         click(loaded(FormName::alap), "AniButton3");
         QPointer<QWidget> drill = loaded(FormName::zeb1705);
-        const zeb::DrillBank bank = zeb::drill1705().bank();
+        const DrillBank bank = drill1705().bank();
         int item = 1;
-        while (!zeb::opensWithGap(QString::fromUtf16(bank[item - 1].start)))
+        while (!opensWithGap(QString::fromUtf16(bank[item - 1].start)))
             ++item;
         scriptDraws({(item - 0.5) / int(bank.size())});
         click(drill, "Command1");
@@ -411,7 +407,7 @@ private slots:
     // proves.)
     void screenReaders()
     {
-        zeb::openExercise(Exercise::Drill5);
+        openExercise(Exercise::Drill5);
         QWidget *silent = loaded(FormName::zeb1705);
         click(silent, "Command1");
         control<QLineEdit>(silent, u"Text2"_s)->setText(askDrill(silent));
@@ -422,10 +418,10 @@ private slots:
         const auto spoken = [](QObject *o, QAccessible::Text t = QAccessible::Name) {
             return QAccessible::queryAccessibleInterface(o)->text(t);
         };
-        zeb::forms::show(FormName::alap);
-        zeb::forms::show(FormName::sobre);
-        zeb::openExercise(Exercise::Drill7);
-        zeb::openExercise(Exercise::Picture2);
+        forms::show(FormName::alap);
+        forms::show(FormName::sobre);
+        openExercise(Exercise::Drill7);
+        openExercise(Exercise::Picture2);
         click(loaded(FormName::zeb1702), "Command6");
         for (const FormName form :
              {FormName::alap, FormName::sobre, FormName::zeb1707, FormName::zeb1702}) {
@@ -477,9 +473,9 @@ private slots:
                 }
             return pixels;
         };
-        QWidget *menu = zeb::forms::show(FormName::alap);
-        QWidget *about = zeb::forms::show(FormName::sobre);
-        zeb::openExercise(Exercise::Picture2);
+        QWidget *menu = forms::show(FormName::alap);
+        QWidget *about = forms::show(FormName::sobre);
+        openExercise(Exercise::Picture2);
         QWidget *picture = loaded(FormName::zeb1702);
         click(picture, "Command6");
         for (QWidget *c : {control(menu, u"AniButton1"_s), control(about, u"Image2"_s),
@@ -506,19 +502,19 @@ private slots:
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         if (area.height() > 500)
             QSKIP("a small screen is tested with tst_windows_small");
-        zeb::forms::show(FormName::alap);
-        zeb::forms::show(FormName::sobre);
-        zeb::openExercise(Exercise::Drill10);
-        zeb::openExercise(Exercise::Picture246);
+        forms::show(FormName::alap);
+        forms::show(FormName::sobre);
+        openExercise(Exercise::Drill10);
+        openExercise(Exercise::Picture246);
         for (const FormName form :
              {FormName::alap, FormName::sobre, FormName::zeb1710, FormName::zeb1702})
             QVERIFY(loaded(form)->frameGeometry().width() <= area.width() &&
                     loaded(form)->frameGeometry().height() <= area.height());
-        auto *w = static_cast<zeb::Form *>(loaded(FormName::zeb1702));
+        auto *w = static_cast<Form *>(loaded(FormName::zeb1702));
         QVERIFY(w->designScale() < 1);
-        for (const zeb::ControlRow &row : zeb::pictureControls()) {
+        for (const ControlRow &row : pictureControls()) {
             QWidget *c = control(w, QLatin1StringView(row.name));
-            QVERIFY(row.parent || c->geometry() == zeb::twipsRect(row.twips, w->designScale()));
+            QVERIFY(row.parent || c->geometry() == twipsRect(row.twips, w->designScale()));
             QCOMPARE(c->font().pointSizeF(), row.font.points * w->designScale());
             QVERIFY(!row.align || c->property("alignment").value<Qt::Alignment>() == row.align);
         }
@@ -527,7 +523,7 @@ private slots:
     // Last, as the application then stays in its closing state.
     void cerrarEndsProgram()
     {
-        QWidget *menu = zeb::forms::show(FormName::alap);
+        QWidget *menu = forms::show(FormName::alap);
         QTimer::singleShot(0, menu, [menu] { click(menu, "Command1"); });
         QTimer::singleShot(5000, menu, [] { QCoreApplication::exit(1); }); // if nothing else
         QCOMPARE(QApplication::exec(), 0);
