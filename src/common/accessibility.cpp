@@ -98,6 +98,16 @@ public:
     }
     QString text() const { return m_text; }
 
+protected:
+    // Hidden with its window (on top switched, say), the line is not heard again when the window
+    // comes back: it stays hidden until there is something new to say.
+    void hideEvent(QHideEvent *) override
+    {
+        if (!isHidden())
+            hide();
+    }
+
+public:
     void add(const QString &text)
     {
         if (m_pending.isEmpty())
@@ -151,6 +161,11 @@ void installAccessibility()
 {
     static const bool installed = (QAccessible::installFactory(&interfaceFor), true);
     Q_UNUSED(installed);
+}
+
+QString spokenName(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
 }
 
 void say(QWidget *control, const QString &text)

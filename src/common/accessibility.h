@@ -11,6 +11,9 @@ namespace zeb {
 // Makes the program's own accessible interfaces known to Qt (once).
 void installAccessibility();
 
+// The name a screen reader reads for the control.
+QString spokenName(QWidget *control);
+
 // Has the window of `control` say `text` once the handler that runs has ended: what one change
 // brings (a sentence completed, the next item, the progress) is said as one notification, in
 // the order it was given. A change that moves the focus says nothing of what the focused

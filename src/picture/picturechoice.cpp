@@ -1,5 +1,6 @@
 // The picture window's choices: the options of activity, question type and person, the exercise
 // buttons, and the ways out of the window.
+#include "../common/accessibility.h"
 #include "picturecontrols.h"
 #include "picturewindow.h"
 
@@ -71,7 +72,7 @@ void PictureWindow::describeTask()
     const PictureChoice &chosen = m_engine.choice();
     QStringList task;
     for (const OptionChoice &option : pictureOptions()) {
-        const QString name = control<QRadioButton>(option.name)->accessibleName();
+        const QString name = spokenName(control<QRadioButton>(option.name));
         if ((option.activity != Activity::None && option.activity == chosen.activity) ||
             (option.type != QuestionType::None && option.type == chosen.type &&
              m_engine.typesEnabled()))
