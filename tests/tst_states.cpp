@@ -145,6 +145,15 @@ class StateTest : public QObject
                     last[name].clear();
                 continue;
             }
+            // Every control that the Tab key reaches has a name of its own, without "&".
+            QStringList spoken;
+            for (QWidget *c : form->findChildren<QWidget *>())
+                if (c->isVisibleTo(form) && c->focusPolicy() & Qt::TabFocus &&
+                    !c->inherits("QScrollBar"))
+                    spoken << QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+            QVERIFY2(!spoken.contains(QString()) && spoken.filter(u"&"_s).isEmpty() &&
+                         spoken.removeDuplicates() == 0,
+                     qPrintable(spoken.join(u", "_s)));
             const QStringList now = describe(form), before = last.value(name);
             for (const QString &line : before)
                 if (!now.contains(line))
@@ -379,6 +388,7 @@ private slots:
             click(picture, "Command1");
             answer(picture, control(loaded(picture), u"Label3"_s)->property("text").toString());
         }
+        key(picture, "Text2", Qt::Key_Return, u"Enter after the end"_s);
         loaded(picture)->findChild<QAction *>(u"mnuOnTop"_s)->trigger();
         step(u"exercise 2: on top off"_s);
         click(picture, "Command9");

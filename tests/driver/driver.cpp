@@ -1,6 +1,6 @@
-// The learner driver: the real program offscreen, driven from the outside as a learner would, its
-// invariants checked after every step: "--session" takes a scripted session; "--seed S --seeds K
-// --actions N" takes N random actions per seed, and a failure prints the seed and the last ones.
+// The monkey: the real program offscreen, driven from the outside by random learner actions, its
+// invariants checked after every step: "--seed S --seeds K --actions N" takes N actions per seed,
+// and a failure prints the seed and the last ones.
 #include "common/accentkeys.h"
 #include "common/forms.h"
 #include "common/random.h"
@@ -23,26 +23,15 @@ constexpr FormName menu = FormName::alap, about = FormName::sobre, pic = FormNam
                    d10 = FormName::zeb1710, exercises[] = {d1, pic, d5, d7, d10};
 
 // A step: Click a control or a menu item; Type into the answer box the text of the label `name`,
-// or without one the form that the last message gave after ": "; Repeat the `back` steps before
-// while (or until) `name` can be clicked. The session opens every exercise from the menu and
-// leaves it with Salir, takes a pass of 17/5 with the forms that Ayuda gives and a pass of
-// exercise 4 with the solution lines, looks at the about window and its information, and ends.
-// clang-format off
-enum class Act { Click, Type, RepeatWhile, RepeatUntil };
-struct Step { Act act; FormName window; const char *name = ""; int back = 0; };
-constexpr Act C = Act::Click, T = Act::Type;
-constexpr Step session[] = {
-    {C, menu, "AniButton1"}, {C, d1, "Command3"}, {C, menu, "AniButton2"}, {C, pic, "Command9"},
-    {C, menu, "AniButton3"}, {C, d5, "Command3"}, {C, menu, "AniButton4"}, {C, d7, "Command3"},
-    {C, menu, "AniButton5"}, {C, d10, "Command3"}, {C, menu, "AniButton6"}, {C, pic, "Command9"},
-    {C, menu, "AniButton7"}, {C, pic, "Command9"}, {C, menu, "AniButton8"}, {C, pic, "Command9"},
-    {C, menu, "AniButton3"}, {C, d5, "Command1"}, {C, d5, "Command4"}, {T, d5}, {C, d5, "Command2"},
-    {Act::RepeatUntil, d5, "Command1", 3}, {C, d5, "Command3"},
-    {C, menu, "AniButton6"}, {C, pic, "Command6"}, {C, pic, "Command1"}, {T, pic, "Label3"},
-    {C, pic, "Command7"}, {Act::RepeatWhile, pic, "Command7", 3}, {C, pic, "Command9"},
-    {C, menu, "acerca"}, {C, about, "Image2"}, {C, about, "Command1"}, {C, menu, "Command1"},
+// or without one the form that the last message gave after ": ".
+enum class Act { Click, Type };
+struct Step
+{
+    Act act;
+    FormName window;
+    const char *name = "";
 };
-// clang-format on
+constexpr Act C = Act::Click, T = Act::Type;
 
 // What a plain English keyboard types; the accent keys give the Spanish letters.
 const QString keyboard = u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ;'`[/\\@# ?!.,01"_s;
@@ -51,10 +40,10 @@ const QString keyboard = u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ;
 struct Driver
 {
     int seed, actionsLeft;
-    bool scripted, started = false, failed = false, queued = false;
+    bool started = false, failed = false, queued = false;
     std::mt19937_64 random{quint64(seed)};
     QTimer ticks{};
-    int performed = 0, runs = 0, code = 0, next = 0; // next: the session's step
+    int performed = 0, runs = 0, code = 0;
     size_t digest = 0xcbf29ce484222325ULL; // of the actions: the same seed gives the same digest
     std::array<int, 5> boxes{};            // the message boxes seen, by icon
     QStringList trace{};
@@ -121,8 +110,8 @@ struct Driver
         started = started || (loaded(menu) && loaded(menu)->isVisible() && !loaded(about));
         if (!started || failed || queued || !check())
             return;
-        if (actionsLeft-- <= 0) // a session that has not ended by then fails
-            return QCoreApplication::exit(scripted ? 1 : 0);
+        if (actionsLeft-- <= 0)
+            return QCoreApplication::exit(0);
         // Each step runs on its own (its boxes cannot block the driver) and dies with the program.
         queued = true;
         QTimer::singleShot(0, loaded(FormName::hatter), [this] {
@@ -130,18 +119,16 @@ struct Driver
             ++performed;
             if (QMessageBox *box = openBox())
                 underMessage(box);
-            else if (!scripted)
+            else
                 act();
-            else if (next >= int(std::size(session)) || !perform(session[next++]))
-                fail(u"step %1 cannot be taken"_s.arg(next));
         });
     }
 
-    // The session closes every message with OK; the monkey does anything under it.
+    // Under a message: OK, Enter, Esc, or anything else.
     void underMessage(QMessageBox *box)
     {
         lastMessage = box->text();
-        const int roll = scripted ? 0 : pick(4);
+        const int roll = pick(4);
         note(u"message \"%1\": %2"_s.arg(box->windowTitle()).arg(roll));
         roll < 2   ? QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton)
         : roll < 3 ? QTest::keyClick(box, pick(2) ? Qt::Key_Return : Qt::Key_Escape)
@@ -164,11 +151,7 @@ struct Driver
                                                : lastMessage.section(u": "_s, 1);
         if (s.act == Act::Click)
             return pressable(target) && press(window, target);
-        if (s.act == Act::Type)
-            return window && typeKeys(window, text, true);
-        if (clickable(qobject_cast<QWidget *>(target)) == (s.act == Act::RepeatWhile))
-            next -= s.back + 1;
-        return true;
+        return window && typeKeys(window, text, true);
     }
 
     // Types the keys where the keyboard sends them, while the window is on screen and no box is
@@ -247,16 +230,14 @@ int main(int argc, char *argv[])
     auto option = [&args](const QString &name, int fallback) {
         return args.contains(name) ? args.value(args.indexOf(name) + 1).toInt() : fallback;
     };
-    // The session is one run of the program; the monkey runs it again until its actions are done.
-    const bool session = args.contains(u"--session"_s);
-    const int first = option(u"--seed"_s, 1), seeds = session ? 1 : option(u"--seeds"_s, 1);
+    const int first = option(u"--seed"_s, 1), seeds = option(u"--seeds"_s, 1);
     const int actions = option(u"--actions"_s, 10'000);
     for (int seed = first; seed < first + seeds; ++seed) {
-        Driver driver{seed, actions, session};
+        Driver driver{seed, actions};
         zeb::seedRandom(seed);
         QObject::connect(&driver.ticks, &QTimer::timeout, [&driver] { driver.tick(); });
         driver.ticks.start(0);
-        do { // one run of the program, as its main() has it
+        do { // one run of the program, as its main() has it, again until the actions are done
             ++driver.runs;
             driver.started = driver.queued = false;
             zeb::AboutOpenedFromMenu = 0;
@@ -264,17 +245,13 @@ int main(int argc, char *argv[])
             driver.code = QApplication::exec();
             zeb::forms::discardAll();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        } while (!session && !driver.failed && driver.actionsLeft > 0);
-        // The session ends with Cerrar, past a drill pass, a picture pass and the about text.
+        } while (!driver.failed && driver.actionsLeft > 0);
         const auto [none, information, warning, critical, question] = driver.boxes;
-        const bool passed =
-            !driver.failed &&
-            (!session || (driver.code == 0 && warning && information && critical == 1));
-        std::printf("%s, seed %d: %d actions in %d runs, trace %016zx, %d warning, %d information "
-                    "and %d critical boxes: %s\n",
-                    session ? "session" : "monkey", seed, driver.performed, driver.runs,
-                    driver.digest, warning, information, critical, passed ? "passed" : "FAILED");
-        if (!passed)
+        std::printf("monkey, seed %d: %d actions in %d runs, trace %016zx, %d warning, %d "
+                    "information and %d critical boxes: %s\n",
+                    seed, driver.performed, driver.runs, driver.digest, warning, information,
+                    critical, driver.failed ? "FAILED" : "passed");
+        if (driver.failed)
             return 1;
     }
     return 0;
