@@ -23,7 +23,7 @@ namespace {
 
 const QString approved = QStringLiteral(ZEB_APPROVED_DIR "/");
 const bool approving = qEnvironmentVariableIsSet("ZEB_APPROVE");
-QStringList said; // what the windows' notifications told the screen reader
+QStringList *heard = nullptr; // the boxes and what the windows said, in the order they came
 
 QString quoted(QString s)
 {
@@ -163,10 +163,9 @@ class StateTest : public QObject
                     record << u"+ "_s + line;
             last[name] = now;
         }
-        for (const QString &box : catcher.take())
-            record << u"box "_s + quoted(box);
-        for (const QString &line : std::exchange(said, {}))
-            record << u"said "_s + quoted(line);
+        for (const QString &event : catcher.take())
+            record << (event.startsWith(u"said "_s) ? u"said "_s + quoted(event.mid(5))
+                                                    : u"box "_s + quoted(event));
         if (beepCount() != beeps)
             record << u"beeps %1"_s.arg(beepCount() - std::exchange(beeps, beepCount()));
     }
@@ -245,7 +244,7 @@ class StateTest : public QObject
 
     QString lastBoxForm() const // the form that Ayuda's message gave
     {
-        return record.filter(u"box "_s).constLast().section(u": "_s, -1).chopped(1);
+        return record.filter(u"box \""_s).constLast().section(u": "_s, -1).chopped(1);
     }
 
     void drill(FormName window, const char *menuButton, int answers)
@@ -284,8 +283,9 @@ private slots:
             QAccessibleInterface *a = event->accessibleInterface();
             if (event->type() == QAccessible::ObjectShow && a &&
                 a->role() == QAccessible::Notification)
-                said << a->text(QAccessible::Name);
+                *heard << u"said "_s + a->text(QAccessible::Name);
         });
+        heard = &catcher.messages;
         defineForms();
     }
 
@@ -380,6 +380,8 @@ private slots:
                 u"key %1 on the scene picture"_s.arg(QKeySequence(k).toString()));
         click(picture, "Command16", u"Modelo"_s);
         looks(picture, u"picture-model"_s);
+        click(picture, "Option3D4");
+        click(picture, "Command16", u"Modelo of a general question's answer"_s);
         for (const char *button : {"Command5", "Command10", "Command4", "Command3"})
             click(picture, button);
         click(picture, "Option3D1");
