@@ -21,7 +21,13 @@ using forms::loaded;
 
 namespace {
 
-const QString approved = QStringLiteral(ZEB_APPROVED_DIR "/");
+// The record of a named screen (a netbook's, say) is kept apart from the plain offscreen one.
+QString approved(const QString &file)
+{
+    const QString screen = QGuiApplication::primaryScreen()->name();
+    return QStringLiteral(ZEB_APPROVED_DIR "/") + (screen.isEmpty() ? file : screen + u'-' + file);
+}
+
 const bool approving = qEnvironmentVariableIsSet("ZEB_APPROVE");
 QStringList *heard = nullptr; // the boxes and what the windows said, in the order they came
 
@@ -175,7 +181,7 @@ class StateTest : public QObject
     {
         settle();
         const QImage now = loaded(name)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString file = approved + picture + u".png"_s;
+        const QString file = approved(picture + u".png"_s);
         if (approving) {
             now.save(file);
         } else {
@@ -189,7 +195,7 @@ class StateTest : public QObject
                                   std::abs(qBlue(a) - qBlue(b))}) > 48;
                 }
             if (differing > 8) { // a few pixels of anti-aliasing are not the program's
-                now.save(picture + u".actual.png"_s);
+                now.save(QFileInfo(file).baseName() + u".actual.png"_s);
                 record << u"picture %1 differs in %2 pixels"_s.arg(picture).arg(differing);
             }
         }
@@ -401,7 +407,7 @@ private slots:
     // After the walk, complete or not: the record against the approved one.
     void recordAsApproved()
     {
-        const QString file = approved + u"states.txt"_s;
+        const QString file = approved(u"states.txt"_s);
         QFile stored(file);
         if (approving) {
             QVERIFY(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -412,7 +418,7 @@ private slots:
         const QStringList then = QString::fromUtf8(stored.readAll()).split(u'\n');
         if (record + QStringList{u""_s} == then)
             return;
-        QFile actual(u"states.actual.txt"_s);
+        QFile actual(QFileInfo(file).baseName() + u".actual.txt"_s);
         QVERIFY(actual.open(QIODevice::WriteOnly | QIODevice::Truncate));
         actual.write((record.join(u'\n') + u'\n').toUtf8());
         qsizetype first = 0;

@@ -187,30 +187,6 @@ private slots:
         }
     }
 
-    // On a small screen every window shrinks as a whole to fit; its controls keep their shape.
-    void smallScreen()
-    {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        if (area.height() > 500)
-            QSKIP("a small screen is tested with tst_windows_small");
-        forms::show(FormName::alap);
-        forms::show(FormName::sobre);
-        openExercise(Exercise::Drill10);
-        openExercise(Exercise::Picture246);
-        for (const FormName form :
-             {FormName::alap, FormName::sobre, FormName::zeb1710, FormName::zeb1702})
-            QVERIFY(loaded(form)->frameGeometry().width() <= area.width() &&
-                    loaded(form)->frameGeometry().height() <= area.height());
-        auto *w = static_cast<Form *>(loaded(FormName::zeb1702));
-        QVERIFY(w->designScale() < 1);
-        for (const ControlRow &row : pictureControls()) {
-            QWidget *c = control(w, QLatin1StringView(row.name));
-            QVERIFY(row.parent || c->geometry() == twipsRect(row.twips, w->designScale()));
-            QCOMPARE(c->font().pointSizeF(), row.font.points * w->designScale());
-            QVERIFY(!row.align || c->property("alignment").value<Qt::Alignment>() == row.align);
-        }
-    }
-
     // Last, as the application then stays in its closing state.
     void cerrarEndsProgram()
     {

@@ -6,5 +6,9 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build >/dev/null
 cmake --build build --target tst_states --parallel "$(nproc)" >/dev/null
 mkdir -p tests/approved
-(cd build/tests && ZEB_APPROVE=1 QT_QPA_PLATFORM=offscreen ./tst_states >/dev/null)
+cd build/tests
+ZEB_APPROVE=1 QT_QPA_PLATFORM=offscreen ./tst_states >/dev/null
+ZEB_APPROVE=1 QT_QPA_PLATFORM=offscreen:configfile=../../tests/support/small-screen.json \
+    ./tst_states >/dev/null
+cd ../..
 git status --short tests/approved
