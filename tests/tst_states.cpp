@@ -202,9 +202,16 @@ class StateTest : public QObject
         record << u"picture "_s + picture;
     }
 
+    // The window where the learner acts, active as it would be on screen.
+    static QWidget *active(FormName window)
+    {
+        QApplication::setActiveWindow(loaded(window));
+        return loaded(window);
+    }
+
     void click(FormName window, const char *name, const QString &what = {})
     {
-        QWidget *c = ::control(loaded(window), QLatin1StringView(name));
+        QWidget *c = ::control(active(window), QLatin1StringView(name));
         QVERIFY2(c, name);
         const QString heading = what.isEmpty() ? c->window()->objectName() + u' ' + name : what;
         if (auto *button = qobject_cast<QAbstractButton *>(c))
@@ -216,10 +223,9 @@ class StateTest : public QObject
 
     void key(FormName window, const char *name, QKeyCombination key, const QString &what)
     {
-        QWidget *w = loaded(window);
+        QWidget *w = active(window);
         QWidget *target = *name ? ::control(w, QLatin1StringView(name)) : w;
         QVERIFY2(target, qPrintable(what));
-        QApplication::setActiveWindow(w); // where access keys reach
         QTest::keyClick(target, key.key(), key.keyboardModifiers());
         step(what);
     }
@@ -227,7 +233,7 @@ class StateTest : public QObject
     // What a screen reader does to press the control.
     void press(FormName window, const char *name)
     {
-        QWidget *c = ::control(loaded(window), QLatin1StringView(name));
+        QWidget *c = ::control(active(window), QLatin1StringView(name));
         QVERIFY2(c, name);
         QAccessible::queryAccessibleInterface(c)->actionInterface()->doAction(
             QAccessibleActionInterface::pressAction());
@@ -238,7 +244,7 @@ class StateTest : public QObject
     // and presses Enter.
     void answer(FormName window, const QString &text)
     {
-        auto *box = control<QLineEdit>(loaded(window), u"Text2"_s);
+        auto *box = control<QLineEdit>(active(window), u"Text2"_s);
         box->clear();
         QString keys = text;
         for (const AccentKey &k : AccentKeyTable)
