@@ -22,17 +22,6 @@ constexpr FormName menu = FormName::alap, about = FormName::sobre, pic = FormNam
                    d1 = FormName::zeb1701, d5 = FormName::zeb1705, d7 = FormName::zeb1707,
                    d10 = FormName::zeb1710, exercises[] = {d1, pic, d5, d7, d10};
 
-// A step: Click a control or a menu item; Type into the answer box the text of the label `name`,
-// or without one the form that the last message gave after ": ".
-enum class Act { Click, Type };
-struct Step
-{
-    Act act;
-    FormName window;
-    const char *name = "";
-};
-constexpr Act C = Act::Click, T = Act::Type;
-
 // What a plain English keyboard types; the accent keys give the Spanish letters.
 const QString keyboard = u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ;'`[/\\@# ?!.,01"_s;
 
@@ -143,15 +132,13 @@ struct Driver
         return true;
     }
 
-    bool perform(const Step &s)
+    // Presses the control of the window, if both are there and it can be pressed.
+    bool pressIn(FormName name, const char *control)
     {
-        QWidget *window = loaded(s.window);
-        auto *target = window ? window->findChild<QObject *>(QLatin1StringView(s.name)) : nullptr;
-        const QString text = *s.name && target ? target->property("text").toString()
-                                               : lastMessage.section(u": "_s, 1);
-        if (s.act == Act::Click)
-            return pressable(target) && press(window, target);
-        return window && typeKeys(window, text, true);
+        QWidget *window = loaded(name);
+        QObject *target =
+            window ? window->findChild<QObject *>(QLatin1StringView(control)) : nullptr;
+        return target && pressable(target) && press(window, target);
     }
 
     // Types the keys where the keyboard sends them, while the window is on screen and no box is
@@ -207,9 +194,12 @@ struct Driver
         } else if (roll > 88 && roll < 95 && std::ranges::count(exercises, name)) {
             // The right answer: in a drill the form that Ayuda gives, here the solution line.
             const bool drill = name != pic;
-            perform({C, name, drill ? "Command4" : "Command1"}) &&
-                perform({T, name, drill ? "" : "Label3"}) &&
-                perform({C, name, drill ? "Command2" : "Command7"});
+            if (pressIn(name, drill ? "Command4" : "Command1") && loaded(name) &&
+                typeKeys(loaded(name),
+                         drill ? lastMessage.section(u": "_s, 1)
+                               : loaded(name)->findChild<QLabel *>(u"Label3"_s)->text(),
+                         true))
+                pressIn(name, drill ? "Command2" : "Command7");
         } else if (auto *box = window->findChild<QLineEdit *>(u"Text2"_s);
                    roll >= 95 && clickable(box)) {
             const QString paste = u"\u0000\u0007\t\r\n\U0001F600\u05D0\u0301"_s +
