@@ -164,29 +164,6 @@ private slots:
         }
     }
 
-    // A draw picks uniformly among the items left: r in [0, 1) maps to floor(r * left).
-    void drawsFollowTheirSource()
-    {
-        DrillEngine engine(drills[1]->bank(), drills[1]->passLength);
-        scriptDraws({0.0, 0.0, 0.9999999});
-        engine.start();
-        const QString first = engine.item()->start;
-        engine.check(engine.expectedForm()); // answered: the next r = 0 takes the next item
-        QVERIFY(engine.item()->start != first);
-        engine.check(engine.expectedForm());
-        DrillEngine last = showing(*drills[1], engine.ItemCount());
-        QCOMPARE(engine.item()->start, last.item()->start);
-
-        auto draws = [](quint64 seed) { // a seed makes the draws repeatable
-            seedRandom(seed);
-            QList<int> out;
-            for (int i = 0; i < 50; ++i)
-                out << drawIndex(1000);
-            return out;
-        };
-        QVERIFY(draws(5) == draws(5) && draws(5) != draws(6));
-    }
-
     // The capital rule: "-" when there is no letter to judge, "^" when a letter was made upper
     // case.
     void capitalRule()
