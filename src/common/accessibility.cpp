@@ -98,16 +98,6 @@ public:
     }
     QString text() const { return m_text; }
 
-protected:
-    // Hidden with its window (on top switched, say), the line is not heard again when the window
-    // comes back: it stays hidden until there is something new to say.
-    void hideEvent(QHideEvent *) override
-    {
-        if (!isHidden())
-            hide();
-    }
-
-public:
     void add(const QString &text)
     {
         if (m_pending.isEmpty())
@@ -122,6 +112,15 @@ public:
         m_pending.clear();
         hide();
         show();
+    }
+
+protected:
+    // Hidden with its window (on top switched, say), the line is not heard again when the window
+    // comes back: it stays hidden until there is something new to say.
+    void hideEvent(QHideEvent *) override
+    {
+        if (!isHidden())
+            hide();
     }
 
 private:
