@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <algorithm>
@@ -36,6 +37,26 @@ protected:
         setFocus(Qt::ShortcutFocusReason);
         return true;
     }
+};
+
+// On a window shrunk to fit the screen, an option's round mark shrinks with the caption beside
+// it, which keeps the room that the window's design gives it.
+class ShrunkOptionStyle : public QProxyStyle
+{
+public:
+    ShrunkOptionStyle(double scale, QObject *owner) : m_scale(scale) { setParent(owner); }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        const bool mark = metric == PM_ExclusiveIndicatorWidth ||
+                          metric == PM_ExclusiveIndicatorHeight ||
+                          metric == PM_RadioButtonLabelSpacing;
+        return mark ? qRound(value * m_scale) : value;
+    }
+
+private:
+    double m_scale;
 };
 
 QWidget *create(ControlKind kind, const QString &caption, QWidget *parent)
@@ -176,6 +197,7 @@ double fitScale(QSize design, QSize available)
 
 void placeControls(QWidget *client, std::span<const ControlRow> rows, double scale)
 {
+    QStyle *shrunk = scale < 1 ? new ShrunkOptionStyle(scale, client) : nullptr;
     for (const ControlRow &row : rows) {
         QWidget *parent = client;
         if (row.parent)
@@ -191,6 +213,8 @@ void placeControls(QWidget *client, std::span<const ControlRow> rows, double sca
                  qobject_cast<QAbstractButton *>(control) &&
                  spokenCaption(caption) != QString(caption).remove(u'&'))
             control->setAccessibleName(spokenCaption(caption)); // else its caption, as it changes
+        if (shrunk && row.kind == ControlKind::Option)
+            control->setStyle(shrunk);
         align(control, row.align);
         applyLook(control, row.look);
         if (row.hidden)
