@@ -2,6 +2,7 @@
 // accent keys, and the picture engine with the learner's choices, the texts the builder makes
 // for every task of every scene, the judgement of the learner's sentence and the passes.
 #include "common/accentkeys.h"
+#include "common/conjugation.h"
 #include "common/layout.h"
 #include "common/verbhint.h"
 #include "drills/drilldescriptions.h"
@@ -573,6 +574,10 @@ private slots:
                 {right.chopped(1) + u'?', K::QuestionMarks},
                 {QString(right).replace(verb, text(row.firstPerson)), K::OtherPerson},
                 {QString(right).replace(verb, text(row.infinitive)), K::Infinitive},
+                {QString(right).replace(
+                     verb, conjugate(text(row.infinitive), Tense::Present,
+                                     isPluralScene(k) ? VerbPerson::Ellos : VerbPerson::El)),
+                 K::Present},
                 {plain, plain == right ? K::None : K::Accents}};
             for (const auto &[answer, kind] : typed)
                 QVERIFY2(PictureEngine(said).check(answer).hint.kind == kind, qPrintable(answer));
