@@ -221,13 +221,24 @@ class StateTest : public QObject
         step(heading);
     }
 
-    void key(FormName window, const char *name, QKeyCombination key, const QString &what)
+    void key(FormName window, const char *name, QKeyCombination key, const QString &what = {})
     {
         QWidget *w = active(window);
         QWidget *target = *name ? ::control(w, QLatin1StringView(name)) : w;
-        QVERIFY2(target, qPrintable(what));
+        QVERIFY2(target, name);
         QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        step(what);
+        step(what.isEmpty() ? target->objectName() + u": "_s + QKeySequence(key).toString() : what);
+    }
+
+    void trigger(FormName window, const char *action)
+    {
+        active(window)->findChild<QAction *>(QLatin1StringView(action))->trigger();
+        step(loaded(window) ? loaded(window)->objectName() + u": "_s + action : action);
+    }
+
+    static QString text(FormName window, const char *name)
+    {
+        return ::control(loaded(window), QLatin1StringView(name))->property("text").toString();
     }
 
     // What a screen reader does to press the control.
@@ -267,9 +278,7 @@ class StateTest : public QObject
         key(window, "", Qt::Key_Escape, u"Esc"_s);
         click(window, "Command1");
         answer(window, u"xyz"_s);
-        const QString infinitive =
-            control(loaded(window), u"Label9"_s)->property("text").toString();
-        answer(window, infinitive);
+        answer(window, text(window, "Label9")); // the infinitive
         for (int n = 0; n < answers && control(loaded(window), u"Command4"_s)->isVisible(); ++n) {
             click(window, "Command4");
             answer(window, lastBoxForm());
@@ -309,18 +318,17 @@ private slots:
         startProgram();
         holdTimers(loaded(about));
         step(u"start: the splash"_s);
-        key(about, "", Qt::Key_Escape, u"Esc on the splash"_s);
+        key(about, "", Qt::Key_Escape);
         tick(loaded(about), "Timer2");
         step(u"the splash's picture turns"_s);
         tick(loaded(about), "Timer1");
         step(u"the menu takes over"_s);
         looks(menu, u"menu"_s);
-        key(menu, "", Qt::Key_Escape, u"Esc on the menu"_s);
-        loaded(menu)->findChild<QAction *>(u"como"_s)->trigger();
-        step(u"menu: Cómo ..."_s);
+        key(menu, "", Qt::Key_Escape);
+        trigger(menu, "como");
         loaded(menu)->findChild<QAction *>(u"acerca"_s)->trigger();
-        holdTimers(loaded(about));
-        step(u"menu: Acerca de ..."_s);
+        holdTimers(loaded(about)); // before any event, so that the clock is not read
+        step(u"alap: acerca"_s);
         for (int turn = 0; turn < 3; ++turn) {
             tick(loaded(about), "Timer2");
             step(u"the about window's picture turns"_s);
@@ -328,18 +336,17 @@ private slots:
         looks(about, u"about"_s);
         click(about, "Image2", u"the information picture clicked"_s);
         press(about, "Image2");
-        for (const QKeyCombination k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
-            key(about, "Image2", k,
-                u"key %1 on the information picture"_s.arg(QKeySequence(k).toString()));
-        key(about, "Image2", Qt::Key_Escape, u"Esc on the about window"_s);
+        for (const QKeyCombination k :
+             {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Escape})
+            key(about, "Image2", k);
         loaded(menu)->findChild<QAction *>(u"acerca"_s)->trigger();
-        holdTimers(loaded(about));
+        holdTimers(loaded(about)); // before any event, so that the clock is not read
+        step(u"alap: acerca"_s);
         click(about, "Command1");
 
         drill(FormName::zeb1701, "AniButton1", 2);
         looks(FormName::zeb1701, u"drill1"_s);
-        loaded(FormName::zeb1701)->findChild<QAction *>(u"mnuOntop"_s)->trigger();
-        step(u"17/1: on top off"_s);
+        trigger(FormName::zeb1701, "mnuOntop");
         click(FormName::zeb1701, "Command3");
         drill(FormName::zeb1705, "AniButton3", 25);
         click(FormName::zeb1705, "Command1", u"17/5: Recomenzar"_s);
@@ -363,12 +370,12 @@ private slots:
 
         // The picture exercise: every choice, every kind of task, the help, the model.
         seedRandom(17);
-        key(picture, "", Qt::Key_Escape, u"Esc"_s);
+        key(picture, "", Qt::Key_Escape);
         click(picture, "Command6", u"Comenzar before a choice"_s);
         pictureTask("Option3D1", "", "");
         looks(picture, u"picture-solution"_s);
         key(picture, "Text2", Qt::Key_A, u"a key typed hides the solution"_s);
-        answer(picture, control(loaded(picture), u"Label3"_s)->property("text").toString());
+        answer(picture, text(picture, "Label3"));
         pictureTask("Option3D2", "Option3D4", "Option3D6");
         pictureTask("", "Option3D5", "Option3D7");
         pictureTask("", "Option3D10", "Option3D8");
@@ -376,20 +383,18 @@ private slots:
         looks(picture, u"picture-answer"_s);
         pictureTask("", "Option3D5", "Option3D6");
         pictureTask("", "Option3D10", "Option3D7");
-        const QString unaccented =
-            control(loaded(picture), u"Label3"_s)->property("text").toString();
-        answer(picture, unaccented.normalized(QString::NormalizationForm_D)
-                            .remove(QRegularExpression(u"\\p{Mn}"_s)));
+        answer(picture, text(picture, "Label3")
+                            .normalized(QString::NormalizationForm_D)
+                            .remove(QRegularExpression(u"\\p{Mn}"_s))); // no accents
         looks(picture, u"picture-hint"_s);
         click(picture, "Command15", u"Ayuda"_s);
         press(picture, "Image1");
         press(picture, "Option3D2");
-        for (const QKeyCombination k : {Qt::ALT | Qt::Key_T, Qt::ALT | Qt::Key_L})
-            key(picture, "", k, u"access key %1"_s.arg(QKeySequence(k).toString()));
+        key(picture, "", Qt::ALT | Qt::Key_T);
+        key(picture, "", Qt::ALT | Qt::Key_L);
         click(picture, "Image1", u"the scene picture clicked"_s);
         for (const QKeyCombination k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_A, Qt::Key_Escape})
-            key(picture, "Image1", k,
-                u"key %1 on the scene picture"_s.arg(QKeySequence(k).toString()));
+            key(picture, "Image1", k);
         click(picture, "Command16", u"Modelo"_s);
         looks(picture, u"picture-model"_s);
         click(picture, "Option3D4");
@@ -400,11 +405,10 @@ private slots:
         click(picture, "Command6");
         while (control(loaded(picture), u"Command7"_s)->isVisible()) {
             click(picture, "Command1");
-            answer(picture, control(loaded(picture), u"Label3"_s)->property("text").toString());
+            answer(picture, text(picture, "Label3"));
         }
         key(picture, "Text2", Qt::Key_Return, u"Enter after the end"_s);
-        loaded(picture)->findChild<QAction *>(u"mnuOnTop"_s)->trigger();
-        step(u"exercise 2: on top off"_s);
+        trigger(picture, "mnuOnTop");
         click(picture, "Command9");
         click(menu, "AniButton8", u"exercise 6"_s);
         click(picture, "Command2", u"exercise 6: 17/1"_s);
