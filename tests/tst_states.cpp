@@ -214,9 +214,11 @@ class StateTest : public QObject
         QWidget *c = ::control(active(window), QLatin1StringView(name));
         QVERIFY2(c, name);
         const QString heading = what.isEmpty() ? c->window()->objectName() + u' ' + name : what;
-        if (auto *button = qobject_cast<QAbstractButton *>(c))
+        if (auto *button = qobject_cast<QAbstractButton *>(c)) {
+            if (button->focusPolicy() & Qt::ClickFocus) // as a click of the mouse does
+                button->setFocus(Qt::MouseFocusReason);
             button->click();
-        else // a picture
+        } else // a picture
             QTest::mouseClick(c, Qt::LeftButton);
         step(heading);
     }

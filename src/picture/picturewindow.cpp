@@ -205,12 +205,10 @@ void PictureWindow::Command16_Click()
     Command7->hide();
     Command1->hide();
     const PictureChoice &chosen = m_engine.choice();
-    const ShownForms model = m_engine.solution();
-    Text2->setText(model.Text1);
+    Text2->setText(m_engine.solution().Text1); // the model, worked
     if (chosen.activity == Activity::Answer && chosen.type == QuestionType::General) {
-        Label10->setText(model.Text4);
-        Label10->show();
-        say(Label10, model.Text4);
+        Label10->show(); // the short answer, filled with the task
+        say(Label10, Label10->text());
     }
     showProgress({}, {});
     describeTask();
