@@ -8,7 +8,9 @@ cmake --build build --target tst_states --parallel "$(nproc)" >/dev/null
 mkdir -p tests/approved
 cd build/tests
 ZEB_APPROVE=1 QT_QPA_PLATFORM=offscreen ./tst_states >/dev/null
-ZEB_APPROVE=1 QT_QPA_PLATFORM=offscreen:configfile=../../tests/support/small-screen.json \
-    ./tst_states >/dev/null
+for screen in netbook portrait; do
+    ZEB_APPROVE=1 QT_QPA_PLATFORM=offscreen:configfile=../../tests/support/$screen-screen.json \
+        ./tst_states >/dev/null
+done
 cd ../..
 git status --short tests/approved
