@@ -381,6 +381,7 @@ private slots:
         pictureTask("Option3D2", "Option3D4", "Option3D6");
         pictureTask("", "Option3D5", "Option3D7");
         pictureTask("", "Option3D10", "Option3D8");
+        looks(picture, u"picture-question"_s);
         pictureTask("Option3D3", "Option3D4", "Option3D9");
         looks(picture, u"picture-answer"_s);
         pictureTask("", "Option3D5", "Option3D6");
