@@ -3,7 +3,6 @@
 #include "answertext.h"
 
 #include <algorithm>
-#include <numeric>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -135,19 +134,6 @@ QString without(QString text, QStringView signs)
 {
     text.removeIf([signs](QChar c) { return signs.contains(c); });
     return text.simplified();
-}
-
-qsizetype distance(const QString &a, const QString &b)
-{
-    QList<qsizetype> row(b.size() + 1), next(b.size() + 1);
-    std::iota(row.begin(), row.end(), 0);
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        next[0] = i + 1;
-        for (qsizetype j = 0; j < b.size(); ++j)
-            next[j + 1] = std::min({row[j + 1] + 1, next[j] + 1, row[j] + (a[i] != b[j])});
-        std::swap(row, next);
-    }
-    return row.back();
 }
 
 // Where the verb stands in the sentence as a word of its own; -1 if nowhere.
@@ -302,10 +288,7 @@ Hint sentenceHint(const QString &typed, const QStringList &accepted,
     }
     if (!verb)
         return {};
-    // The verb of the accepted sentence closest to the typed one.
-    std::stable_sort(forms.begin(), forms.end(), [&answer](const QString &a, const QString &b) {
-        return distance(answer, a) < distance(answer, b);
-    });
+    // The verb typed where an accepted sentence has its verb, the rest of it as there.
     for (const QString &form : forms) {
         const QString expected = folded(verb->form);
         if (const auto typedForm = typedVerb(answer, form, expected)) {
