@@ -156,13 +156,13 @@ void applyLook(QWidget *widget, Look look)
     widget->setPalette(palette);
 }
 
-// A button is read by its caption without the access key mark; a numbered one by the exercise
-// it opens.
-QString spokenCaption(QString caption)
+// What a numbered button is read as: the exercise it opens. Empty for any other caption, which
+// is read as it stands.
+QString exerciseName(QString caption)
 {
     caption.remove(u'&');
     if (caption.isEmpty() || !caption.front().isDigit() || caption.contains(u'/'))
-        return caption;
+        return {};
     return (caption.contains(u'+') ? u"Ejercicios "_s : u"Ejercicio "_s) + caption;
 }
 
@@ -209,10 +209,9 @@ void placeControls(QWidget *client, std::span<const ControlRow> rows, double sca
         control->setFont(designFont(row.font, scale));
         if (row.accessible)
             control->setAccessibleName(QString::fromUtf8(row.accessible));
-        else if (const QString caption = QString::fromUtf8(row.caption);
-                 qobject_cast<QAbstractButton *>(control) &&
-                 spokenCaption(caption) != QString(caption).remove(u'&'))
-            control->setAccessibleName(spokenCaption(caption)); // else its caption, as it changes
+        else if (const QString name = exerciseName(QString::fromUtf8(row.caption));
+                 qobject_cast<QAbstractButton *>(control) && !name.isEmpty())
+            control->setAccessibleName(name); // else its caption, as it changes
         if (shrunk && row.kind == ControlKind::Option)
             control->setStyle(shrunk);
         align(control, row.align);
