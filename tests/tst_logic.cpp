@@ -185,6 +185,9 @@ private slots:
         // A window shrinks as a whole, by the tighter of width and height, and never grows.
         QVERIFY(fitScale({600, 400}, {800, 600}) == 1 && fitScale({1000, 100}, {500, 600}) == 0.5 &&
                 fitScale({10, 800}, {800, 200}) == 0.25);
+        // A replaced source that breaks its range still draws an index in range.
+        scriptDraws({1.0, -0.5});
+        QVERIFY(drawIndex(5) == 4 && drawIndex(5) == 0);
     }
 
     // Every character a keyboard types: the table's keys translate, all others stay.
