@@ -357,7 +357,8 @@ private slots:
         PictureEngine engine;
         QCOMPARE(engine.choice().activity, Activity::Statement);
         QVERIFY(!engine.typesEnabled() && !engine.chooseType(QuestionType::General));
-        QVERIFY(!engine.isPersonEnabled(Person::Polite) && !engine.choosePerson(Person::Polite));
+        QVERIFY(!engine.isPersonEnabled(Person::Polite) && !engine.choosePerson(Person::Polite) &&
+                !engine.choosePerson(Person::None));
         QVERIFY(engine.chooseActivity(Activity::Question));
         QCOMPARE(engine.choice().type, QuestionType::General);
         QCOMPARE(engine.choice().person, Person::Second);
@@ -372,7 +373,8 @@ private slots:
         QVERIFY(engine.chooseType(QuestionType::General) && !engine.taskOpen() &&
                 engine.startTask());
         QVERIFY(engine.choosePerson(Person::Second) && !engine.taskOpen() && engine.startTask());
-        QVERIFY(engine.chooseType(QuestionType::PartialII) && engine.choosePerson(Person::Polite));
+        QVERIFY(engine.chooseType(QuestionType::PartialII) && engine.choosePerson(Person::Polite) &&
+                engine.startTask());
         // Statements keep a partial question II chosen, and put the third person for the polite.
         QVERIFY(engine.chooseActivity(Activity::Statement));
         QCOMPARE(engine.choice().type, QuestionType::PartialII);
